@@ -1,0 +1,54 @@
+# Velmora setup: build, test, demo and benchmarks.
+#   make         builds build/win32/setup.exe (shipped), build/win64/setup.exe
+#                (run by the tests under Wine) and the host build in build/host
+#   make test    builds and runs every test layer, ending with CTest's summary
+#   make demo    lays out examples/demo in build/demo and starts setup.exe on it
+#   make bench   runs the benchmarks; each figure ends as "BENCH <name> <value>"
+#   make fuzz    runs each fuzzer for FUZZ_SECONDS
+
+BUILD := build
+JOBS ?= 2
+FUZZ_SECONDS ?= 60
+
+.PHONY: all bootstrap host win32 win64 test demo bench fuzz clean
+
+all: host win32 win64
+
+bootstrap:
+	@bash tools/bootstrap.sh
+
+host: bootstrap
+	cmake -S . -B $(BUILD)/host -DCMAKE_BUILD_TYPE=Debug \
+	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	cmake --build $(BUILD)/host -j$(JOBS)
+
+win32: bootstrap
+	cmake -S . -B $(BUILD)/win32 -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+	cmake --build $(BUILD)/win32 -j$(JOBS)
+
+win64: bootstrap
+	cmake -S . -B $(BUILD)/win64 -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
+	cmake --build $(BUILD)/win64 -j$(JOBS)
+
+# One CTest run over the three trees, so the run ends with one summary.
+test: all
+	printf 'subdirs("host" "win32" "win64")\n' > $(BUILD)/CTestTestfile.cmake
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+demo: win64
+	bash tools/run_demo.sh $(BUILD)/win64/setup.exe $(BUILD)/demo
+
+bench: all
+	bash bench/run_bench.sh $(BUILD)
+
+fuzz: host
+	for name in profile_scan payload_records text_markup; do \
+	    mkdir -p $(BUILD)/fuzz-corpus/$$name && \
+	    $(BUILD)/host/tests/fuzz/fuzz_$$name -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	        $(BUILD)/fuzz-corpus/$$name tests/fuzz/corpus/$$name || exit 1; \
+	done
+
+clean:
+	rm -rf $(BUILD)

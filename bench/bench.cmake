@@ -1,0 +1,5 @@
+# Benchmarks (not tests): `make bench` runs them under Wine.
+add_executable(payload_scan_bench ${CMAKE_SOURCE_DIR}/bench/payload_scan_bench.cpp)
+target_link_libraries(payload_scan_bench PRIVATE setup_core)
+target_compile_options(payload_scan_bench PRIVATE ${WARNINGS} -O2)
+target_link_options(payload_scan_bench PRIVATE ${STATIC_RUNTIME})

@@ -1,0 +1,41 @@
+# The Windows program, its in-process tests (run by Wine) and static checks.
+enable_language(RC)
+
+set(WINDOWS_SOURCES
+    src/app/setup_state.cpp
+    src/app/program_path.cpp
+    src/app/wizard_standin.cpp
+    src/config/lz_file.cpp
+    src/config/payload.cpp
+    src/config/file_image.cpp
+    src/config/profile_cache.cpp
+    src/config/texts.cpp
+    src/config/message_box_standin.cpp
+    src/ui/control_class_standin.cpp
+    src/uninstall/uninstall_standin.cpp)
+
+set(PRODUCT_FLAGS ${WARNINGS} -O2 -fno-exceptions -fno-rtti)
+set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+
+add_library(setup_core STATIC ${PURE_SOURCES} ${WINDOWS_SOURCES})
+target_include_directories(setup_core PUBLIC src res)
+target_compile_options(setup_core PRIVATE ${PRODUCT_FLAGS})
+target_compile_definitions(setup_core PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(setup_core PUBLIC lz32 user32 gdi32 advapi32 shell32 kernel32)
+
+add_executable(setup WIN32 src/app/main.cpp res/setup.rc)
+target_compile_options(setup PRIVATE ${PRODUCT_FLAGS})
+target_link_libraries(setup PRIVATE setup_core)
+target_link_options(setup PRIVATE ${STATIC_RUNTIME} -s -mwindows)
+set_target_properties(setup PROPERTIES OUTPUT_NAME setup RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# Static checks: only system DLLs imported, no payload marker in the image.
+add_test(NAME static.imports_and_marker_${CMAKE_SYSTEM_PROCESSOR}
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/static/check_exe.sh $<TARGET_FILE:setup> ${CMAKE_OBJDUMP})
+set_tests_properties(static.imports_and_marker_${CMAKE_SYSTEM_PROCESSOR} PROPERTIES LABELS static)
+
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    include(${CMAKE_SOURCE_DIR}/tests/wine/wine_tests.cmake)
+    include(${CMAKE_SOURCE_DIR}/tests/e2e/e2e_tests.cmake)
+    include(${CMAKE_SOURCE_DIR}/bench/bench.cmake)
+endif()

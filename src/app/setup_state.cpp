@@ -1,0 +1,3 @@
+#include "app/setup_state.h"
+
+SetupState setup_state;

@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# setup.exe started as a user would, on small distributions laid out here:
+# which mode it runs, which files it finds, what it tells the user, how it ends.
+#
+# usage: startup_e2e.sh SETUP_EXE WORK_DIR WINE_STATE PAYLOAD_APPEND
+set -u
+setup_exe=$(realpath "$1")
+work=$(realpath -m "$2")
+wine_state=$(realpath -m "$3")
+payload_append=$(realpath -m "$4")
+wine_env=$(realpath "$(dirname "$0")/../wine/wine_env.sh")
+
+if [ ! -x "$payload_append" ]; then
+  echo "FAIL: host tool $payload_append is missing (build the host tree first: make)"
+  exit 1
+fi
+
+failures=0
+passes=0
+rm -rf "$work"
+mkdir -p "$work"
+
+# run NAME DIR ARGS...: starts DIR/setup.exe, keeps its output in $output and exit code in $code.
+run() {
+  local name=$1 dir=$2
+  shift 2
+  output=$(cd "$dir" && WINE_RUN_TIMEOUT=60 bash "$wine_env" run "$wine_state" "$dir/setup.exe" "$@" 2>/dev/null)
+  code=$?
+  current=$name
+}
+
+expect() { # expect DESCRIPTION CONDITION...
+  local description=$1
+  shift
+  if "$@"; then
+    passes=$((passes + 1))
+  else
+    failures=$((failures + 1))
+    echo "FAIL [$current]: $description"
+    echo "  exit code: $code"
+    echo "$output" | sed 's/^/  | /'
+  fi
+}
+has() { grep -qF -- "$1" <<<"$output"; }
+lacks() { ! grep -qF -- "$1" <<<"$output"; }
+exit_code() { [ "$code" -eq "$1" ]; }
+
+layout() { # layout DIR: a distribution with the program beside its script
+  mkdir -p "$1"
+  cp "$setup_exe" "$1/setup.exe"
+}
+
+texts=$'[Languages]\r\nDeutsch\r\n[Deutsch]\r\nWelcome to the Velmora setup!\\r\\n\\r\\nPlease select your desired language!=Willkommen!\r\n'
+
+# A plain distribution with its own language-texts file.
+layout "$work/plain"
+printf '[DISKS]\r\nINTL=Texts.ini\r\n[Layout]\r\n0=Demo Game\r\n1=Demo Editor\r\n' > "$work/plain/Install.ini"
+printf '%s' "$texts" > "$work/plain/Texts.ini"
+run plain "$work/plain"
+expect "ends with 1 after the wizard" exit_code 1
+expect "install wizard opens" has "install wizard: script "
+expect "script beside the program" has '\plain\Install.ini, texts '
+expect "language-texts file from INTL" has '\plain\Texts.ini'
+expect "products from Layout" has "product 1: Demo Editor"
+expect "texts translated" has "welcome (Deutsch): Willkommen!"
+expect "English untranslated" has "welcome (English): Welcome to the Velmora setup!"
+
+# No INTL: the texts come from Install.ini itself; an overlong INTL is cut to 15.
+layout "$work/nointl"
+printf '[DISKS]\r\nVersion=101\r\n%s' "$texts" > "$work/nointl/Install.ini"
+run nointl "$work/nointl"
+expect "texts from Install.ini" has '\nointl\Install.ini, texts Z:'
+expect "translation found in Install.ini" has "welcome (Deutsch): Willkommen!"
+layout "$work/longintl"
+printf '[DISKS]\r\nINTL=VeryLongTextsName.ini\r\n' > "$work/longintl/Install.ini"
+run longintl "$work/longintl"
+expect "INTL cut to 15 characters" has '\longintl\VeryLongTextsNa'$'\n'
+
+# A single-file setup: everything appended to the executable.
+mkdir -p "$work/single" "$work/members"
+printf '[DISKS]\r\nINTL=Texts.ini\r\n[Layout]\r\n0=Packed Game\r\n' > "$work/members/Install.ini"
+printf '%s' "$texts" > "$work/members/Texts.ini"
+cp "$work/members/Texts.ini" "$work/members/Texts.tmp"
+mscompress "$work/members/Texts.tmp" && mv "$work/members/Texts.tmp_" "$work/members/Texts.in_"
+"$payload_append" "$work/single/setup.exe" "$setup_exe" "$work/members/Install.ini" \
+  "$work/members/Texts.in_=Texts.ini"
+run single "$work/single"
+expect "script read from the payload" has "product 0: Packed Game"
+expect "compressed texts member expanded" has "welcome (Deutsch): Willkommen!"
+
+# A damaged payload: message 1153, no wizard.
+mkdir -p "$work/damaged"
+"$payload_append" "$work/damaged/setup.exe" "$setup_exe" --end-type 2 "$work/members/Install.ini"
+run damaged "$work/damaged"
+expect "damaged-file message" has "message [Error] The file is damaged! Try to reload it from '"
+expect "no wizard" lacks "install wizard"
+expect "normal end" exit_code 1
+
+# Uninstall mode with a log that does not exist: message 200, no wizard.
+run uninstall "$work/plain" '-uC:\nowhere\UnInst.inf'
+expect "no-information message" has "No uninstall information found! Terminating uninstall process!"
+expect "no wizard" lacks "wizard"
+expect "normal end" exit_code 1
+
+# "-u" with a blank before the path is not the option: install mode.
+run blank "$work/plain" -u 'C:\x\UnInst.inf'
+expect "install mode" has "install wizard"
+run verbose "$work/plain" -V
+expect "install mode" has "install wizard"
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]

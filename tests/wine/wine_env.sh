@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# A private Wine prefix and X server for one run of the tests (or the demo).
+#
+#   wine_env.sh setup   STATE_DIR   make the prefix, start Xvfb and a persistent wineserver
+#   wine_env.sh run     STATE_DIR PROGRAM ARGS...   run a Windows program, bounded in time
+#   wine_env.sh cleanup STATE_DIR   stop the wineserver and Xvfb
+#
+# The prefix, its HOME and the X display live under STATE_DIR, never in the
+# user's own Wine or home folders. WINE_RUN_TIMEOUT bounds one program (s).
+set -u
+command=$1
+state=$(realpath -m "$2")
+shift 2
+
+export WINEPREFIX="$state/prefix"
+export HOME="$state/home"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export XDG_RUNTIME_DIR="$state/run"
+
+use_display() {
+  if [ -s "$state/display" ]; then
+    export DISPLAY=":$(cat "$state/display")"
+  fi
+}
+
+stop_all() {
+  if [ -d "$WINEPREFIX" ]; then
+    timeout 20 wineserver -k >/dev/null 2>&1 || true
+  fi
+  if [ -s "$state/xvfb.pid" ]; then
+    kill "$(cat "$state/xvfb.pid")" >/dev/null 2>&1 || true
+    rm -f "$state/xvfb.pid" "$state/display"
+  fi
+}
+
+case "$command" in
+  setup)
+    stop_all
+    rm -rf "$state"
+    mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    if [ -n "${WINE_USE_DISPLAY:-}" ] && [ -n "${DISPLAY:-}" ]; then
+      echo "${DISPLAY#:}" > "$state/display"
+    else
+      # -displayfd writes the number of a free display once the server is up.
+      Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/display.new" \
+        >"$state/xvfb.log" 2>&1 &
+      echo $! > "$state/xvfb.pid"
+      for _ in $(seq 100); do
+        [ -s "$state/display.new" ] && break
+        sleep 0.1
+      done
+      if [ ! -s "$state/display.new" ]; then
+        echo "wine_env: Xvfb did not start" >&2
+        cat "$state/xvfb.log" >&2
+        exit 1
+      fi
+      tr -d '\n' < "$state/display.new" > "$state/display"
+    fi
+    use_display
+    # One persistent server for the whole run: each program start then costs
+    # about a second instead of ten.
+    wineserver -p
+    if ! timeout 240 wine wineboot -i >"$state/wineboot.log" 2>&1; then
+      echo "wine_env: wineboot failed" >&2
+      cat "$state/wineboot.log" >&2
+      exit 1
+    fi
+    echo "wine_env: prefix ready at $WINEPREFIX, display $DISPLAY"
+    ;;
+  run)
+    use_display
+    exec timeout -k 5 "${WINE_RUN_TIMEOUT:-300}" wine "$@"
+    ;;
+  cleanup)
+    stop_all
+    ;;
+  *)
+    echo "usage: wine_env.sh setup|run|cleanup STATE_DIR [PROGRAM ARGS...]" >&2
+    exit 2
+    ;;
+esac

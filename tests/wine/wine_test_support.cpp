@@ -1,0 +1,211 @@
+#include "wine_test_support.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "config/message_box.h"
+#include "config/payload_format.h"
+
+namespace {
+
+std::string windows_path_of(const char* unix_path)
+{
+    std::string path = std::string("Z:") + unix_path;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+ScriptedAnswers* active_script;
+
+INT_PTR scripted_answer(HWND, const char* text, const char* title, unsigned flags)
+{
+    active_script->shown.push_back({text, title, flags});
+    if (active_script->answers.empty())
+        return 1;
+    INT_PTR answer = active_script->answers.front();
+    active_script->answers.erase(active_script->answers.begin());
+    return answer;
+}
+
+void remove_tree(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            std::string path = folder + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                remove_tree(path);
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+} // namespace
+
+std::string fixture_path(const char* name)
+{
+    const char* folder = getenv("SETUP_TEST_FIXTURES");
+    return windows_path_of(folder ? folder : "/nonexistent") + "\\" + name;
+}
+
+std::string setup_exe_path()
+{
+    const char* exe = getenv("SETUP_EXE");
+    return windows_path_of(exe ? exe : "/nonexistent/setup.exe");
+}
+
+ScratchFolder::ScratchFolder()
+{
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    static int counter;
+    root_ = std::string(temp) + "setup_test_" + std::to_string(GetCurrentProcessId()) + "_" +
+            std::to_string(++counter);
+    CreateDirectoryA(root_.c_str(), NULL);
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    remove_tree(root_);
+}
+
+std::string ScratchFolder::path(const std::string& name) const
+{
+    return root_ + "\\" + name;
+}
+
+void write_file(const std::string& path, const Bytes& bytes)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    DWORD written = 0;
+    if (file != INVALID_HANDLE_VALUE) {
+        if (!bytes.empty())
+            WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, NULL);
+        CloseHandle(file);
+    }
+}
+
+void write_text(const std::string& path, const std::string& text)
+{
+    write_file(path, to_bytes(text));
+}
+
+Bytes read_file(const std::string& path)
+{
+    Bytes bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0,
+                              NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return bytes;
+    bytes.resize(GetFileSize(file, NULL));
+    DWORD got = 0;
+    if (!bytes.empty())
+        ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, NULL);
+    bytes.resize(got);
+    CloseHandle(file);
+    return bytes;
+}
+
+bool file_exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+Bytes to_bytes(const std::string& text)
+{
+    return Bytes(text.begin(), text.end());
+}
+
+void append_payload_record(Bytes* file, unsigned type, const char* name, const Bytes& data,
+                           unsigned expanded_size)
+{
+    unsigned char header[PAYLOAD_HEADER_SIZE];
+    payload_write_header(header, static_cast<uint32_t>(data.size()), expanded_size, type, name);
+    file->insert(file->end(), header, header + sizeof header);
+    file->insert(file->end(), data.begin(), data.end());
+}
+
+ScriptedAnswers::ScriptedAnswers()
+{
+    active_script = this;
+    message_box_answerer = scripted_answer;
+}
+
+ScriptedAnswers::~ScriptedAnswers()
+{
+    message_box_answerer = NULL;
+    active_script = NULL;
+}
+
+int run_program(const std::string& command_line, std::string* output, DWORD timeout_ms)
+{
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, NULL, TRUE};
+    HANDLE read_end, write_end;
+    if (!CreatePipe(&read_end, &write_end, &inherit, 0))
+        return -1;
+    SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = write_end;
+    startup.hStdError = write_end;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION process = {};
+    std::vector<char> line(command_line.begin(), command_line.end());
+    line.push_back('\0');
+    BOOL started = CreateProcessA(NULL, line.data(), NULL, NULL, TRUE, 0, NULL, NULL, &startup,
+                                  &process);
+    CloseHandle(write_end);
+    if (!started) {
+        CloseHandle(read_end);
+        return -1;
+    }
+    int result = -1;
+    DWORD deadline = GetTickCount() + timeout_ms;
+    output->clear();
+    for (;;) {
+        DWORD available = 0;
+        while (PeekNamedPipe(read_end, NULL, 0, NULL, &available, NULL) && available > 0) {
+            char buffer[4096];
+            DWORD got = 0;
+            if (!ReadFile(read_end, buffer, sizeof buffer, &got, NULL) || got == 0)
+                break;
+            output->append(buffer, got);
+        }
+        // Pump this thread's messages: the program may send to our windows.
+        MSG message;
+        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 50, QS_ALLINPUT) ==
+            WAIT_OBJECT_0) {
+            DWORD code = 0;
+            GetExitCodeProcess(process.hProcess, &code);
+            result = static_cast<int>(code);
+            DWORD got = 0;
+            char buffer[4096];
+            while (PeekNamedPipe(read_end, NULL, 0, NULL, &available, NULL) && available > 0 &&
+                   ReadFile(read_end, buffer, sizeof buffer, &got, NULL) && got > 0)
+                output->append(buffer, got);
+            break;
+        }
+        if (static_cast<LONG>(GetTickCount() - deadline) > 0) {
+            TerminateProcess(process.hProcess, 255);
+            break;
+        }
+    }
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    CloseHandle(read_end);
+    return result;
+}

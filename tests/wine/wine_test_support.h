@@ -1,0 +1,54 @@
+// Helpers of the in-process tests: scratch folders, files, fixtures, and a
+// scripted answerer at the program's one door to the user.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+typedef std::vector<unsigned char> Bytes;
+
+// The Windows path of a file made by make_fixtures.sh.
+std::string fixture_path(const char* name);
+
+// The Windows path of the built setup.exe.
+std::string setup_exe_path();
+
+// A fresh folder under the temporary directory, removed with its files.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    std::string path(const std::string& name) const;
+    const std::string& root() const { return root_; }
+
+private:
+    std::string root_;
+};
+
+void write_file(const std::string& path, const Bytes& bytes);
+void write_text(const std::string& path, const std::string& text);
+Bytes read_file(const std::string& path);
+bool file_exists(const std::string& path);
+Bytes to_bytes(const std::string& text);
+
+// Appends one payload record (header and data) to file.
+void append_payload_record(Bytes* file, unsigned type, const char* name, const Bytes& data,
+                           unsigned expanded_size);
+
+// Records every message box and answers from a script (then with the first button).
+struct ScriptedAnswers {
+    struct Shown {
+        std::string text, title;
+        unsigned flags;
+    };
+    std::vector<Shown> shown;
+    std::vector<INT_PTR> answers;
+
+    ScriptedAnswers();
+    ~ScriptedAnswers();
+};
+
+// Runs a program to its end (at most timeout_ms); returns its exit code and
+// its standard output, or -1 when it did not end in time.
+int run_program(const std::string& command_line, std::string* output, DWORD timeout_ms);

@@ -1,0 +1,49 @@
+# In-process tests of the Windows side, run by Wine in one private prefix
+# (made by the wine_prefix fixture) under Xvfb.
+set(WINE_STATE ${CMAKE_BINARY_DIR}/wine)
+set(WINE_ENV ${CMAKE_SOURCE_DIR}/tests/wine/wine_env.sh)
+set(TEST_FIXTURES ${CMAKE_BINARY_DIR}/fixtures)
+
+# Test data that needs host tools: files compressed by mscompress.
+add_custom_command(
+    OUTPUT ${TEST_FIXTURES}/fixtures.stamp
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/wine/make_fixtures.sh ${TEST_FIXTURES}
+    COMMAND ${CMAKE_COMMAND} -E touch ${TEST_FIXTURES}/fixtures.stamp
+    DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/make_fixtures.sh
+    COMMENT "Making test fixtures")
+add_custom_target(test_fixtures ALL DEPENDS ${TEST_FIXTURES}/fixtures.stamp)
+
+set(GTEST_ROOT_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_ROOT_DIR} googletest EXCLUDE_FROM_ALL)
+
+add_executable(wine_tests
+    ${CMAKE_SOURCE_DIR}/tests/wine/main.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/wine_test_support.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/payload_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/profile_cache_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/texts_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/startup_test.cpp
+    ${CMAKE_SOURCE_DIR}/res/setup.rc)
+target_link_libraries(wine_tests PRIVATE setup_core gtest)
+target_compile_options(wine_tests PRIVATE ${WARNINGS} -O1)
+target_link_options(wine_tests PRIVATE ${STATIC_RUNTIME})
+add_dependencies(wine_tests test_fixtures setup)
+set_target_properties(wine_tests PROPERTIES CROSSCOMPILING_EMULATOR "bash;${WINE_ENV};run;${WINE_STATE}")
+
+add_test(NAME wine.prefix_setup COMMAND bash ${WINE_ENV} setup ${WINE_STATE})
+add_test(NAME wine.prefix_cleanup COMMAND bash ${WINE_ENV} cleanup ${WINE_STATE})
+set_tests_properties(wine.prefix_setup PROPERTIES FIXTURES_SETUP wine_prefix TIMEOUT 300 LABELS wine)
+set_tests_properties(wine.prefix_cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix TIMEOUT 60 LABELS wine)
+
+# One CTest entry per suite keeps the number of Wine starts small.
+foreach(suite PayloadFiles ProfileCache Texts DialogTexts Startup)
+    add_test(NAME wine.${suite} COMMAND wine_tests --gtest_filter=${suite}.*)
+    set_tests_properties(wine.${suite} PROPERTIES
+        FIXTURES_REQUIRED wine_prefix
+        LABELS wine
+        TIMEOUT 300
+        ENVIRONMENT "SETUP_TEST_FIXTURES=${TEST_FIXTURES};SETUP_EXE=$<TARGET_FILE:setup>")
+endforeach()
