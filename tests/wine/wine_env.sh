@@ -38,7 +38,7 @@ case "$command" in
   setup)
     stop_all
     rm -rf "$state"
-    mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+    mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$WINEPREFIX"
     chmod 700 "$XDG_RUNTIME_DIR"
     if [ -n "${WINE_USE_DISPLAY:-}" ] && [ -n "${DISPLAY:-}" ]; then
       echo "${DISPLAY#:}" > "$state/display"
