@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(PAYLOAD_PORTABLE_SEARCH)
 #include <emmintrin.h>
 #endif
 
@@ -47,7 +47,7 @@ size_t next_candidate(const unsigned char* bytes, size_t from, size_t positions,
                       const unsigned char* pattern)
 {
     size_t i = from;
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(PAYLOAD_PORTABLE_SEARCH)
     const __m128i first = _mm_set1_epi8(static_cast<char>(pattern[0]));
     const __m128i second = _mm_set1_epi8(static_cast<char>(pattern[1]));
     // Each step reads sixteen positions and the byte after them.
@@ -66,9 +66,15 @@ size_t next_candidate(const unsigned char* bytes, size_t from, size_t positions,
         }
     }
 #endif
-    for (; i < positions; ++i)
-        if (bytes[i] == pattern[0] && i + 1 < count && bytes[i + 1] == pattern[1])
+    while (i < positions) {
+        const void* hit = memchr(bytes + i, pattern[0], positions - i);
+        if (!hit)
+            return positions;
+        i = static_cast<size_t>(static_cast<const unsigned char*>(hit) - bytes);
+        if (i + 1 < count && bytes[i + 1] == pattern[1])
             return i;
+        ++i;
+    }
     return positions;
 }
 
