@@ -44,7 +44,7 @@ case "$command" in
       echo "${DISPLAY#:}" > "$state/display"
     else
       # -displayfd writes the number of a free display once the server is up.
-      Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/display.new" \
+      Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/display.new" </dev/null \
         >"$state/xvfb.log" 2>&1 &
       echo $! > "$state/xvfb.pid"
       for _ in $(seq 100); do
@@ -61,7 +61,7 @@ case "$command" in
     use_display
     # One persistent server for the whole run: each program start then costs
     # about a second instead of ten.
-    wineserver -p
+    wineserver -p </dev/null >/dev/null 2>&1
     if ! timeout 240 wine wineboot -i >"$state/wineboot.log" 2>&1; then
       echo "wine_env: wineboot failed" >&2
       cat "$state/wineboot.log" >&2
