@@ -3,3 +3,8 @@ add_executable(payload_scan_bench ${CMAKE_SOURCE_DIR}/bench/payload_scan_bench.c
 target_link_libraries(payload_scan_bench PRIVATE setup_core)
 target_compile_options(payload_scan_bench PRIVATE ${WARNINGS} -O2)
 target_link_options(payload_scan_bench PRIVATE ${STATIC_RUNTIME})
+
+add_executable(copy_bench ${CMAKE_SOURCE_DIR}/bench/copy_bench.cpp)
+target_link_libraries(copy_bench PRIVATE setup_core)
+target_compile_options(copy_bench PRIVATE ${WARNINGS} -O2)
+target_link_options(copy_bench PRIVATE ${STATIC_RUNTIME})

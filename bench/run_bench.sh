@@ -12,5 +12,25 @@ trap 'bash "$wine_env" cleanup "$state"' EXIT
 
 WINE_RUN_TIMEOUT=900 bash "$wine_env" run "$state" "$build/win64/payload_scan_bench.exe"
 
+# Compressed sources for the expansion figure: 200 files, 256 MiB expanded.
+packed="$build/bench-packed"
+if [ ! -s "$packed/file199.dat" ]; then
+  rm -rf "$packed"
+  mkdir -p "$packed"
+  python3 - "$packed" <<'PY'
+import sys, random
+random.seed(3)
+words = [bytes(random.choice(b"abcdefghijklmnopqrstuvwxyz") for _ in range(random.randint(2, 9))) for _ in range(500)]
+size = (256 << 20) // 200
+block = bytearray()
+while len(block) < size:
+    block += b" ".join(random.choice(words) for _ in range(12)) + b"\r\n"
+for i in range(200):
+    open(f"{sys.argv[1]}/file{i:03d}.dat", "wb").write((b"file %03d\r\n" % i + block)[:size])
+PY
+  (cd "$packed" && mscompress file*.dat && for f in file*.dat; do mv "${f}_" "$f"; done)
+fi
+WINE_RUN_TIMEOUT=1800 bash "$wine_env" run "$state" "$build/win64/copy_bench.exe" "Z:${packed//\//\\}"
+
 echo "BENCH setup_exe_i686_bytes $(stat -c %s "$build/win32/setup.exe")"
 echo "BENCH setup_exe_x64_bytes $(stat -c %s "$build/win64/setup.exe")"

@@ -11,6 +11,11 @@ set(WINDOWS_SOURCES
     src/config/profile_cache.cpp
     src/config/texts.cpp
     src/config/message_box_standin.cpp
+    src/install/registry.cpp
+    src/install/uninstall_log.cpp
+    src/install/progress.cpp
+    src/install/file_copy.cpp
+    src/install/statements.cpp
     src/ui/control_class_standin.cpp
     src/uninstall/uninstall_standin.cpp)
 

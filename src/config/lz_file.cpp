@@ -7,10 +7,10 @@ namespace {
 const size_t LZ_PIECE = 32766; // the library reads at most this much per call
 }
 
-int lz_open_read(const char* path)
+int lz_open_read(const char* path, int deny_write)
 {
     // _lopen, unlike LZOpenFileA, has no 128-character limit on the path.
-    HFILE file = _lopen(path, OF_READ | OF_SHARE_DENY_NONE);
+    HFILE file = _lopen(path, OF_READ | (deny_write ? OF_SHARE_DENY_WRITE : OF_SHARE_DENY_NONE));
     if (file == HFILE_ERROR)
         return -1;
     INT lz = LZInit(file);

@@ -3,9 +3,10 @@
 #pragma once
 #include <cstddef>
 
-// Opens path for reading (sharing allowed to all). Returns an LZ handle, or a
-// negative value when the file cannot be opened.
-int lz_open_read(const char* path);
+// Opens path for reading, sharing allowed to all or, with deny_write, to
+// readers only. Returns an LZ handle, or a negative value when the file cannot
+// be opened.
+int lz_open_read(const char* path, int deny_write = 0);
 
 // Reads up to size bytes in pieces the library accepts; stops early at a short
 // piece. Returns the bytes placed, or a negative value on a read error.

@@ -7,6 +7,9 @@
 int main(int argc, char** argv)
 {
     setup_state.instance = GetModuleHandleA(NULL);
+    // The copy buffer, as start-up allocates it.
+    setup_state.copy_buffer_handle = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, SETUP_COPY_BUFFER_SIZE);
+    setup_state.copy_buffer = static_cast<unsigned char*>(GlobalLock(setup_state.copy_buffer_handle));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -22,6 +22,8 @@ ScriptedAnswers* active_script;
 INT_PTR scripted_answer(HWND, const char* text, const char* title, unsigned flags)
 {
     active_script->shown.push_back({text, title, flags});
+    if (active_script->respond)
+        return active_script->respond(active_script->shown.back());
     if (active_script->answers.empty())
         return 1;
     INT_PTR answer = active_script->answers.front();
@@ -144,6 +146,78 @@ ScriptedAnswers::~ScriptedAnswers()
 {
     message_box_answerer = NULL;
     active_script = NULL;
+}
+
+namespace {
+
+LRESULT CALLBACK progress_recorder_proc(HWND window, UINT message, WPARAM first, LPARAM second)
+{
+    if (message == WM_SETTEXT) {
+        auto* recorder =
+            reinterpret_cast<ProgressRecorder*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (recorder)
+            recorder->percentages.push_back(static_cast<unsigned>(first));
+        return TRUE;
+    }
+    return DefWindowProcA(window, message, first, second);
+}
+
+} // namespace
+
+ProgressRecorder::ProgressRecorder()
+{
+    WNDCLASSA window_class = {};
+    window_class.lpfnWndProc = progress_recorder_proc;
+    window_class.hInstance = GetModuleHandleA(NULL);
+    window_class.lpszClassName = "ProgressRecorder";
+    RegisterClassA(&window_class);
+    window_ = CreateWindowExA(0, "ProgressRecorder", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL,
+                              GetModuleHandleA(NULL), NULL);
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+ProgressRecorder::~ProgressRecorder()
+{
+    DestroyWindow(window_);
+}
+
+ScratchKey::ScratchKey(const char* name)
+{
+    path_ = std::string("HKCU\\Software\\VelmoraTests\\") + name + "_" +
+            std::to_string(GetCurrentProcessId());
+    RegDeleteTreeA(HKEY_CURRENT_USER, subkey().c_str());
+}
+
+ScratchKey::~ScratchKey()
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, subkey().c_str());
+}
+
+std::string registry_value(HKEY root, const std::string& subkey, const char* name)
+{
+    HKEY key;
+    if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return "<missing>";
+    char value[2048];
+    DWORD size = sizeof value, type = 0;
+    LONG status = RegQueryValueExA(key, name, NULL, &type, reinterpret_cast<BYTE*>(value), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS)
+        return "<missing>";
+    return std::string(value, size > 0 && value[size - 1] == '\0' ? size - 1 : size);
+}
+
+std::string profile_value(const std::string& path, const char* section, const char* key)
+{
+    char value[4096];
+    GetPrivateProfileStringA(section, key, "<missing>", value, sizeof value, path.c_str());
+    return value;
+}
+
+std::string file_text(const std::string& path)
+{
+    Bytes bytes = read_file(path);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 int run_program(const std::string& command_line, std::string* output, DWORD timeout_ms)

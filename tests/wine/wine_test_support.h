@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,8 @@ Bytes to_bytes(const std::string& text);
 void append_payload_record(Bytes* file, unsigned type, const char* name, const Bytes& data,
                            unsigned expanded_size);
 
-// Records every message box and answers from a script (then with the first button).
+// Records every message box and answers from a script: respond when set,
+// else the next of answers, else the first button (1).
 struct ScriptedAnswers {
     struct Shown {
         std::string text, title;
@@ -44,10 +46,43 @@ struct ScriptedAnswers {
     };
     std::vector<Shown> shown;
     std::vector<INT_PTR> answers;
+    std::function<INT_PTR(const Shown&)> respond;
 
     ScriptedAnswers();
     ~ScriptedAnswers();
 };
+
+// A hidden window standing in for a progress control: it keeps every
+// percentage it is sent.
+class ProgressRecorder {
+public:
+    ProgressRecorder();
+    ~ProgressRecorder();
+    HWND window() const { return window_; }
+    std::vector<unsigned> percentages;
+
+private:
+    HWND window_;
+};
+
+// A registry key of the test's own under HKCU, removed with its tree.
+class ScratchKey {
+public:
+    explicit ScratchKey(const char* name);
+    ~ScratchKey();
+    const std::string& path() const { return path_; } // "HKCU\Software\..."
+    std::string subkey() const { return path_.substr(5); }
+
+private:
+    std::string path_;
+};
+
+// Reads a value with the registry functions themselves; "<missing>" when absent.
+std::string registry_value(HKEY root, const std::string& subkey, const char* name);
+
+std::string profile_value(const std::string& path, const char* section, const char* key);
+
+std::string file_text(const std::string& path);
 
 // Runs a program to its end (at most timeout_ms); returns its exit code and
 // its standard output, or -1 when it did not end in time.

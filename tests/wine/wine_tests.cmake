@@ -26,6 +26,10 @@ add_executable(wine_tests
     ${CMAKE_SOURCE_DIR}/tests/wine/profile_cache_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/texts_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/startup_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/registry_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/uninstall_log_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/file_copy_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/statements_test.cpp
     ${CMAKE_SOURCE_DIR}/res/setup.rc)
 target_link_libraries(wine_tests PRIVATE setup_core gtest)
 target_compile_options(wine_tests PRIVATE ${WARNINGS} -O1)
@@ -39,7 +43,8 @@ set_tests_properties(wine.prefix_setup PROPERTIES FIXTURES_SETUP wine_prefix TIM
 set_tests_properties(wine.prefix_cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix TIMEOUT 60 LABELS wine)
 
 # One CTest entry per suite keeps the number of Wine starts small.
-foreach(suite PayloadFiles ProfileCache Texts DialogTexts Startup)
+foreach(suite PayloadFiles ProfileCache Texts DialogTexts Startup Registry UninstallLog FileCopy
+              Statements)
     add_test(NAME wine.${suite} COMMAND wine_tests --gtest_filter=${suite}.*)
     set_tests_properties(wine.${suite} PROPERTIES
         FIXTURES_REQUIRED wine_prefix
