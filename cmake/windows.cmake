@@ -16,6 +16,9 @@ set(WINDOWS_SOURCES
     src/install/progress.cpp
     src/install/file_copy.cpp
     src/install/statements.cpp
+    src/install/disk_space.cpp
+    src/install/program_group.cpp
+    src/install/copy_run.cpp
     src/ui/control_class_standin.cpp
     src/uninstall/uninstall_standin.cpp)
 

@@ -74,6 +74,9 @@ void release_resources()
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous_instance, LPSTR command_line, int)
 {
+    // A drive without a medium (the CD search tries every letter) fails
+    // quietly instead of raising the system's own error box.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     if (activate_running_setup())
         return 0;
     setup_state.windows_version = LOBYTE(LOWORD(GetVersion())) < 4 ? 3 : 4;

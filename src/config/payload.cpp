@@ -93,6 +93,7 @@ int bring_out(const PayloadEntry* entry, unsigned char* buffer, size_t buffer_si
 int payload_scan_file(const char* exe_path)
 {
     memset(&payload_directory, 0, sizeof payload_directory);
+    payload_directory.first_record_offset = -1;
     char temp_dir[MAX_PATH];
     DWORD length = GetTempPathA(sizeof temp_dir, temp_dir);
     if (payload_temp_path[0] == '\0' && length > 0 && length < sizeof temp_dir &&
@@ -153,10 +154,22 @@ long payload_read_member(const PayloadEntry* entry, unsigned char* buffer, size_
     return error ? -error : static_cast<long>(wanted);
 }
 
+const char* payload_executable_path()
+{
+    return own_exe_path;
+}
+
+long long payload_first_record_offset()
+{
+    return own_exe_path[0] ? payload_directory.first_record_offset : -1;
+}
+
 void payload_release()
 {
     if (payload_temp_path[0])
         DeleteFileA(payload_temp_path);
     payload_temp_path[0] = '\0';
+    own_exe_path[0] = '\0';
     memset(&payload_directory, 0, sizeof payload_directory);
+    payload_directory.first_record_offset = -1;
 }

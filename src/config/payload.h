@@ -25,5 +25,10 @@ long payload_extract_member(const char* path, char* out_path, size_t out_size,
 // Returns the bytes placed, or -1114, -1128 or -1153 on failure.
 long payload_read_member(const PayloadEntry* entry, unsigned char* buffer, size_t buffer_size);
 
+// The executable the directory was read from, and where its first record
+// starts (-1 when it has none): the program's own image ends there.
+const char* payload_executable_path();
+long long payload_first_record_offset();
+
 // Removes the temporary file and forgets the directory (end of the run).
 void payload_release();

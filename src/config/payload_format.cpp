@@ -121,12 +121,15 @@ int payload_find_marker(MarkerWindow* window, const unsigned char* pattern)
 int payload_scan_records(MarkerWindow* window, PayloadDirectory* directory)
 {
     memset(directory, 0, sizeof *directory);
+    directory->first_record_offset = -1;
     unsigned char pattern[PAYLOAD_MARKER_SIZE];
     payload_marker(pattern);
 
     int found = 0;
     uint32_t last_type = 0;
     while (payload_find_marker(window, pattern)) {
+        if (!found)
+            directory->first_record_offset = static_cast<int64_t>(window->file_offset);
         found = 1;
         if (window->count < 40 || window->file_offset > UINT32_MAX - PAYLOAD_HEADER_SIZE)
             return PAYLOAD_ERROR_DAMAGED;

@@ -31,6 +31,7 @@ struct PayloadEntry {
 struct PayloadDirectory {
     PayloadEntry entries[PAYLOAD_MAX_MEMBERS];
     int count;
+    int64_t first_record_offset; // where the first record starts; -1: no record at all
 };
 
 // Sequential reader: places up to count bytes at dest, returns how many (0 at the end).

@@ -1,10 +1,12 @@
-// Install script values are untrusted: command-line expansion, entry formats
-// and registry statements must stay inside their buffers whatever the text.
+// Install script and disk description values are untrusted: command-line
+// expansion, entry formats, file entries, HSU and Exec commands and registry
+// statements must stay inside their buffers whatever the text.
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "install/file_entry.h"
 #include "install/file_names.h"
 #include "install/statement_text.h"
 
@@ -33,6 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     command_program_part(text.c_str(), dest.data(), dest.size());
     format_added_entry(text.c_str(), "C:\\GAMES\\", "ALPS", dest.data(), dest.size());
     compressed_file_name(text.c_str(), dest.data(), dest.size());
+    build_exec_command("C:\\WINDOWS", text.c_str(), "A:\\", "x.inf", dest.data(), dest.size());
+    FileEntry entry;
+    parse_file_entry(text.c_str(), &entry);
+    HsuCommand command;
+    build_hsu_command(text.c_str(), "A:\\SRC\\", "C:\\SYS", &command);
 
     std::vector<char> value(text.begin(), text.end());
     value.push_back('\0');

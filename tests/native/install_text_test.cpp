@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "install/file_entry.h"
 #include "install/file_names.h"
 #include "install/log_records.h"
 #include "install/progress.h"
@@ -201,6 +202,87 @@ TEST(RegistryStatement, SplitsAtTheFirstTwoTildes)
     char one[] = "HKCU\\Software\\X~Level";
     EXPECT_FALSE(split_registry_statement(one, &key, &name, &data));
     EXPECT_STREQ("HKCU\\Software\\X~Level", one);
+}
+
+TEST(FileEntries, PrefixesAndFields)
+{
+    struct Case {
+        const char* entry;
+        int ask, cd, system, hsu;
+        const char* source;
+        const char* destination;
+    } cases[] = {
+        {"readme.txt", 0, 0, 0, 0, "readme.txt", "readme.txt"},
+        {"?scores.dat", 1, 0, 0, 0, "scores.dat", "scores.dat"},
+        {"~dxlib.dll", 0, 0, 1, 0, "dxlib.dll", "dxlib.dll"},
+        {"~~hsu.dll", 0, 0, 1, 1, "hsu.dll", "hsu.dll"},
+        {"prog.ex_-x-prog.exe", 0, 0, 0, 0, "prog.ex_", "prog.exe"},
+        {"a.dat-x", 0, 0, 0, 0, "a.dat", "a.dat"},
+        {"^D:\\DATA\\BIG.DAT-x-BIG.DAT", 0, 1, 0, 0, "D:\\DATA\\BIG.DAT", "BIG.DAT"},
+        {"?^~~a-b-c-d", 1, 1, 1, 1, "a", "d"},
+        {"~x~y", 0, 0, 1, 0, "x~y", "x~y"}, // a second '~' counts only right after the first
+        {"", 0, 0, 0, 0, "", ""},
+    };
+    for (const Case& c : cases) {
+        FileEntry entry;
+        parse_file_entry(c.entry, &entry);
+        EXPECT_EQ(c.ask, entry.ask_overwrite) << c.entry;
+        EXPECT_EQ(c.cd, entry.from_cd) << c.entry;
+        EXPECT_EQ(c.system, entry.system_dir) << c.entry;
+        EXPECT_EQ(c.hsu, entry.hsu_only) << c.entry;
+        EXPECT_STREQ(c.source, entry.source) << c.entry;
+        EXPECT_STREQ(c.destination, entry.destination) << c.entry;
+    }
+}
+
+TEST(CopyRunTexts, HsuCommands)
+{
+    HsuCommand command;
+    build_hsu_command("@Init,%hsu.dll", "A:\\SRC\\", "C:\\WINDOWS\\SYSTEM", &command);
+    EXPECT_TRUE(command.is_function);
+    EXPECT_STREQ("Init", command.function);
+    EXPECT_STREQ("A:\\SRC\\hsu.dll", command.library);
+    build_hsu_command("@Run,~lib,x.dll", "A:\\", "C:\\SYS\\", &command);
+    EXPECT_STREQ("Run", command.function);
+    EXPECT_STREQ("C:\\SYS\\lib,x.dll", command.library); // only the first comma splits
+    build_hsu_command("@Alone", "A:\\", "C:\\SYS", &command);
+    EXPECT_STREQ("Alone", command.function);
+    EXPECT_STREQ("", command.library);
+    build_hsu_command("~setup.exe /q %x,y", "A:\\SRC\\", "C:\\SYS", &command);
+    EXPECT_FALSE(command.is_function);
+    EXPECT_STREQ("C:\\SYS\\setup.exe /q A:\\SRC\\x,y", command.text);
+}
+
+TEST(CopyRunTexts, ExternalSetupCommand)
+{
+    struct Case {
+        const char* exec;
+        const char* expected;
+    } cases[] = {
+        {"", ""},
+        {"dxsetup.exe", "C:\\WINDOWS\\dxsetup.exe"},
+        {"dxsetup.exe /i %", "C:\\WINDOWS\\dxsetup.exe /i A:\\SRC\\dx.inf"},
+        {"dx.exe%", "C:\\WINDOWS\\dx.exe A:\\SRC\\dx.inf"},
+    };
+    for (const Case& c : cases) {
+        char command[256];
+        build_exec_command("C:\\WINDOWS", c.exec, "A:\\SRC\\", "dx.inf", command, sizeof command);
+        EXPECT_STREQ(c.expected, command) << c.exec;
+    }
+}
+
+TEST(ProgramGroup, CommandBlock)
+{
+    char block[2048];
+    build_progman_commands("Games", "C:\\GAMES\\PUZZLE\\", "PUZZLE.EXE", "Puzzle", block, sizeof block);
+    EXPECT_STREQ("[CreateGroup(\"Games\",0)][ShowGroup(\"Games\",1)]"
+                 "[AddItem(\"C:\\GAMES\\PUZZLE\\PUZZLE.EXE\",\"Puzzle\")]"
+                 "[AddItem(\"C:\\GAMES\\PUZZLE\\liesmich.txt\",Liesmich)]"
+                 "[AddItem(\"C:\\GAMES\\PUZZLE\\readme.txt\",ReadMe)]",
+                 block);
+    char small[16];
+    build_progman_commands("Games", "C:\\", "P.EXE", "P", small, sizeof small);
+    EXPECT_EQ(15u, strlen(small));
 }
 
 } // namespace

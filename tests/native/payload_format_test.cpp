@@ -79,6 +79,7 @@ TEST(PayloadRecords, MembersAfterTheProgramImage)
         EXPECT_EQ(first_data, s.directory.entries[0].data_offset);
         EXPECT_STREQ("game.ex_", s.directory.entries[1].name);
         EXPECT_EQ(first_data + 9 + PAYLOAD_HEADER_SIZE, s.directory.entries[1].data_offset);
+        EXPECT_EQ(100000, s.directory.first_record_offset);
     }
 }
 
@@ -87,6 +88,7 @@ TEST(PayloadRecords, NoMarkerIsAnEmptyDirectory)
     Scan s = scan(filler(200000));
     EXPECT_EQ(0, s.result);
     EXPECT_EQ(0, s.directory.count);
+    EXPECT_EQ(-1, s.directory.first_record_offset);
     EXPECT_EQ(0, scan(Bytes()).result);
 }
 

@@ -67,6 +67,9 @@ case "$command" in
       cat "$state/wineboot.log" >&2
       exit 1
     fi
+    # A fake CD: drive R: is a folder of the run.
+    mkdir -p "$state/cd"
+    ln -sfn "$state/cd" "$WINEPREFIX/dosdevices/r:"
     echo "wine_env: prefix ready at $WINEPREFIX, display $DISPLAY"
     ;;
   run)

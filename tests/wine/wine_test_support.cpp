@@ -1,9 +1,12 @@
 #include "wine_test_support.h"
 
+#include <dde.h>
+
 #include <cstdlib>
 #include <cstring>
 
 #include "config/message_box.h"
+#include "install/program_group.h"
 #include "config/payload_format.h"
 
 namespace {
@@ -164,14 +167,15 @@ LRESULT CALLBACK progress_recorder_proc(HWND window, UINT message, WPARAM first,
 
 } // namespace
 
-ProgressRecorder::ProgressRecorder()
+ProgressRecorder::ProgressRecorder(HWND parent, int id)
 {
     WNDCLASSA window_class = {};
     window_class.lpfnWndProc = progress_recorder_proc;
     window_class.hInstance = GetModuleHandleA(NULL);
     window_class.lpszClassName = "ProgressRecorder";
     RegisterClassA(&window_class);
-    window_ = CreateWindowExA(0, "ProgressRecorder", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL,
+    window_ = CreateWindowExA(0, "ProgressRecorder", "", parent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10,
+                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               GetModuleHandleA(NULL), NULL);
     SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
@@ -218,6 +222,57 @@ std::string file_text(const std::string& path)
 {
     Bytes bytes = read_file(path);
     return std::string(bytes.begin(), bytes.end());
+}
+
+namespace {
+
+LRESULT CALLBACK test_page_proc(HWND window, UINT message, WPARAM first, LPARAM second)
+{
+    if (message == WM_DDE_ACK) {
+        program_group_note_ack(window, reinterpret_cast<HWND>(first));
+        return 0;
+    }
+    return DefWindowProcA(window, message, first, second);
+}
+
+} // namespace
+
+TestPage::TestPage()
+{
+    WNDCLASSA window_class = {};
+    window_class.lpfnWndProc = test_page_proc;
+    window_class.hInstance = GetModuleHandleA(NULL);
+    window_class.lpszClassName = "TestInstallPage";
+    RegisterClassA(&window_class);
+    window_ = CreateWindowExA(0, "TestInstallPage", "", WS_POPUP, 0, 0, 300, 200, NULL, NULL,
+                              GetModuleHandleA(NULL), NULL);
+    progress_ = new ProgressRecorder(window_, 128);
+}
+
+TestPage::~TestPage()
+{
+    delete progress_;
+    DestroyWindow(window_);
+}
+
+bool wait_for_file(const std::string& path, DWORD timeout_ms)
+{
+    DWORD start = GetTickCount();
+    while (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (GetTickCount() - start > timeout_ms)
+            return false;
+        MSG message;
+        while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        Sleep(50);
+    }
+    return true;
+}
+
+std::string environment_path(const char* variable)
+{
+    const char* value = getenv(variable);
+    return windows_path_of(value ? value : "/nonexistent");
 }
 
 int run_program(const std::string& command_line, std::string* output, DWORD timeout_ms)

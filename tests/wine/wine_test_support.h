@@ -56,7 +56,8 @@ struct ScriptedAnswers {
 // percentage it is sent.
 class ProgressRecorder {
 public:
-    ProgressRecorder();
+    // Without a parent a hidden popup; with one, a child control of that id.
+    explicit ProgressRecorder(HWND parent = NULL, int id = 0);
     ~ProgressRecorder();
     HWND window() const { return window_; }
     std::vector<unsigned> percentages;
@@ -83,6 +84,26 @@ std::string registry_value(HKEY root, const std::string& subkey, const char* nam
 std::string profile_value(const std::string& path, const char* section, const char* key);
 
 std::string file_text(const std::string& path);
+
+// A hidden window standing in for an install page: its control 128 records
+// progress, and it hands WM_DDE_ACK to the program group's handling.
+class TestPage {
+public:
+    TestPage();
+    ~TestPage();
+    HWND window() const { return window_; }
+    ProgressRecorder* progress() { return progress_; }
+
+private:
+    HWND window_;
+    ProgressRecorder* progress_;
+};
+
+// Waits (at most timeout_ms, letting messages run) until path exists.
+bool wait_for_file(const std::string& path, DWORD timeout_ms);
+
+// The Windows path of a folder or file given by an environment variable.
+std::string environment_path(const char* variable);
 
 // Runs a program to its end (at most timeout_ms); returns its exit code and
 // its standard output, or -1 when it did not end in time.

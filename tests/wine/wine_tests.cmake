@@ -19,6 +19,11 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_ROOT_DIR} googletest EXCLUDE_FROM_ALL)
 
+# The library whose exported function an HSU entry calls.
+add_library(hsu_test SHARED ${CMAKE_SOURCE_DIR}/tests/wine/hsu_test_library.cpp)
+set_target_properties(hsu_test PROPERTIES PREFIX "" OUTPUT_NAME hsu_test)
+target_link_options(hsu_test PRIVATE -static-libgcc -static-libstdc++)
+
 add_executable(wine_tests
     ${CMAKE_SOURCE_DIR}/tests/wine/main.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/wine_test_support.cpp
@@ -30,11 +35,13 @@ add_executable(wine_tests
     ${CMAKE_SOURCE_DIR}/tests/wine/uninstall_log_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/file_copy_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/statements_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/program_group_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/copy_run_test.cpp
     ${CMAKE_SOURCE_DIR}/res/setup.rc)
 target_link_libraries(wine_tests PRIVATE setup_core gtest)
 target_compile_options(wine_tests PRIVATE ${WARNINGS} -O1)
 target_link_options(wine_tests PRIVATE ${STATIC_RUNTIME})
-add_dependencies(wine_tests test_fixtures setup)
+add_dependencies(wine_tests test_fixtures setup hsu_test)
 set_target_properties(wine_tests PROPERTIES CROSSCOMPILING_EMULATOR "bash;${WINE_ENV};run;${WINE_STATE}")
 
 add_test(NAME wine.prefix_setup COMMAND bash ${WINE_ENV} setup ${WINE_STATE})
@@ -44,11 +51,11 @@ set_tests_properties(wine.prefix_cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix
 
 # One CTest entry per suite keeps the number of Wine starts small.
 foreach(suite PayloadFiles ProfileCache Texts DialogTexts Startup Registry UninstallLog FileCopy
-              Statements)
+              Statements ProgramGroup CopyRun)
     add_test(NAME wine.${suite} COMMAND wine_tests --gtest_filter=${suite}.*)
     set_tests_properties(wine.${suite} PROPERTIES
         FIXTURES_REQUIRED wine_prefix
         LABELS wine
         TIMEOUT 300
-        ENVIRONMENT "SETUP_TEST_FIXTURES=${TEST_FIXTURES};SETUP_EXE=$<TARGET_FILE:setup>")
+        ENVIRONMENT "SETUP_TEST_FIXTURES=${TEST_FIXTURES};SETUP_EXE=$<TARGET_FILE:setup>;SETUP_TEST_CD=${WINE_STATE}/cd;SETUP_TEST_HSU_DLL=$<TARGET_FILE:hsu_test>")
 endforeach()
