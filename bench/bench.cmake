@@ -8,3 +8,8 @@ add_executable(copy_bench ${CMAKE_SOURCE_DIR}/bench/copy_bench.cpp)
 target_link_libraries(copy_bench PRIVATE setup_core)
 target_compile_options(copy_bench PRIVATE ${WARNINGS} -O2)
 target_link_options(copy_bench PRIVATE ${STATIC_RUNTIME})
+
+add_executable(copy_run_bench ${CMAKE_SOURCE_DIR}/bench/copy_run_bench.cpp)
+target_link_libraries(copy_run_bench PRIVATE setup_core)
+target_compile_options(copy_run_bench PRIVATE ${WARNINGS} -O2)
+target_link_options(copy_run_bench PRIVATE ${STATIC_RUNTIME})

@@ -98,7 +98,9 @@ void build_hsu_command(const char* entry, const char* source_dir, const char* sy
 void build_exec_command(const char* windows_dir, const char* exec, const char* source_dir,
                         const char* file, char* dest, size_t size)
 {
-    text_copy(dest, size, "");
+    if (size == 0)
+        return;
+    dest[0] = '\0';
     if (!exec[0])
         return;
     append_with_backslash(dest, size, windows_dir);

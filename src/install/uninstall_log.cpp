@@ -22,20 +22,45 @@ struct SectionNumbers {
 
 // While a log is open only this process writes it. So the keys a section
 // holds are read once, numbers above the highest of them are free without
-// asking, and the counters are known after their first reading: each record
-// then costs the writes alone instead of a probe from 0 and a re-read.
+// asking, and the counters are kept here: each record costs the one write of
+// its own line (the profile functions rewrite the whole file on every write).
+// A counter is written at its first record, so the log shows at once that it
+// holds items, and brought up to date when the log is closed; the uninstaller
+// takes nothing from its value but the size of its progress bar.
 struct OpenLog {
     char path[SETUP_PATH_SIZE];
     SectionNumbers sections[SECTION_COUNT];
     int section_count;
     int counters[2]; // Items, UserItems
     int counters_known[2];
+    int counters_written[2]; // the value the file holds
 };
 
 OpenLog open_log;
 
+const char* const COUNTER_KEYS[2] = {"Items", "UserItems"};
+
+void write_int(const char* section, const char* key, int value, const char* path)
+{
+    char text[16];
+    snprintf(text, sizeof text, "%d", value);
+    WritePrivateProfileStringA(section, key, text, path);
+}
+
+void write_counters()
+{
+    for (int user = 0; user < 2; ++user) {
+        if (open_log.counters_known[user] &&
+            open_log.counters[user] != open_log.counters_written[user]) {
+            write_int("UnInst", COUNTER_KEYS[user], open_log.counters[user], open_log.path);
+            open_log.counters_written[user] = open_log.counters[user];
+        }
+    }
+}
+
 void forget_open_log()
 {
+    write_counters();
     open_log.path[0] = '\0';
     open_log.section_count = 0;
     open_log.counters_known[0] = open_log.counters_known[1] = 0;
@@ -101,13 +126,6 @@ int key_is_free(const char* section, int number, const char* path)
     return GetPrivateProfileStringA(section, key, "", value, sizeof value, path) == 0;
 }
 
-void write_int(const char* section, const char* key, int value, const char* path)
-{
-    char text[16];
-    snprintf(text, sizeof text, "%d", value);
-    WritePrivateProfileStringA(section, key, text, path);
-}
-
 } // namespace
 
 void uninstall_log_open(const char* install_dir, const char* section, int version)
@@ -163,15 +181,20 @@ void uninstall_log_record(int type, const char* text)
         numbers->next = number + 1;
 
     const int user = log_record_is_user(type);
-    const char* counter = user ? "UserItems" : "Items";
     if (!open_log.counters_known[user]) {
-        open_log.counters[user] = static_cast<int>(GetPrivateProfileIntA("UnInst", counter, -2, log_path));
+        open_log.counters[user] =
+            static_cast<int>(GetPrivateProfileIntA("UnInst", COUNTER_KEYS[user], -2, log_path));
+        open_log.counters_written[user] = open_log.counters[user];
         open_log.counters_known[user] = 1;
+        ++open_log.counters[user];
+        write_counters();
+    } else {
+        ++open_log.counters[user];
     }
-    write_int("UnInst", counter, ++open_log.counters[user], log_path);
 }
 
 void uninstall_log_close()
 {
+    forget_open_log();
     setup_state.uninstall_log_path[0] = '\0';
 }

@@ -75,6 +75,20 @@ TEST_F(UninstallLog, ProductsShareOneLog)
     EXPECT_EQ("Puzzle||Cards||Zero||Zero", value("UnInst", "Prg"));
 }
 
+TEST_F(UninstallLog, CountersShowItemsAtOnceAndTheirNumberOnClose)
+{
+    uninstall_log_open(dir().c_str(), "P", 1);
+    uninstall_log_record(LOG_FILE, "C:\\a.txt");
+    EXPECT_EQ("-1", value("UnInst", "Items")); // the log holds items from its first record on
+    EXPECT_EQ("<missing>", value("UnInst", "UserItems"));
+    uninstall_log_record(LOG_FILE, "C:\\b.txt");
+    uninstall_log_record(LOG_USER_FILE, "C:\\c.sav");
+    EXPECT_EQ("-1", value("UnInst", "UserItems"));
+    uninstall_log_close();
+    EXPECT_EQ("0", value("UnInst", "Items"));
+    EXPECT_EQ("-1", value("UnInst", "UserItems"));
+}
+
 TEST_F(UninstallLog, LongProductListIsNeverCut)
 {
     std::string expected;
@@ -98,6 +112,7 @@ TEST_F(UninstallLog, FreeNumbersAndEmptyTexts)
     uninstall_log_record(LOG_FILE, "C:\\x2.txt");
     uninstall_log_record(LOG_FILE, "");
     uninstall_log_record(7, "C:\\unknown.txt");
+    uninstall_log_close();
     EXPECT_EQ("C:\\x1.txt", value("Files", "2"));
     EXPECT_EQ("C:\\x2.txt", value("Files", "4"));
     EXPECT_EQ("<missing>", value("Files", "5"));
@@ -116,6 +131,7 @@ TEST_F(UninstallLog, EveryRecordTypeFindsItsSection)
                    {18, "UserRegKeys"}, {19, "UserRegValue"}};
     for (const auto& record : records)
         uninstall_log_record(record.type, (std::string("text of ") + record.section).c_str());
+    uninstall_log_close();
     for (const auto& record : records)
         EXPECT_EQ(std::string("text of ") + record.section, value(record.section, "0"));
     EXPECT_EQ("4", value("UnInst", "Items"));

@@ -1,0 +1,181 @@
+// A copy run against a CopyFileA loop over the same files in the same
+// process, with progress shown by a real control; and the time per file of
+// copy runs of many small files.
+#include <windows.h>
+#include <dde.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/setup_state.h"
+#include "base/text_buffer.h"
+#include "config/profile_cache.h"
+#include "install/copy_run.h"
+#include "install/program_group.h"
+
+namespace {
+
+const int ROUNDS = 3;
+const int ENTRIES_PER_DISK = 1000; // a disk section's listing holds 60,000 bytes
+
+double now()
+{
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
+}
+
+std::string temp_folder(const std::string& name)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    std::string folder = std::string(temp) + name;
+    CreateDirectoryA(folder.c_str(), NULL);
+    return folder + "\\";
+}
+
+void empty_folder(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            DeleteFileA((folder + found.cFileName).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+void write_bytes(const std::string& path, const std::vector<unsigned char>& data)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    DWORD written;
+    WriteFile(file, data.data(), static_cast<DWORD>(data.size()), &written, NULL);
+    CloseHandle(file);
+}
+
+LRESULT CALLBACK page_proc(HWND window, UINT message, WPARAM first, LPARAM second)
+{
+    if (message == WM_DDE_ACK)
+        program_group_note_ack(window, reinterpret_cast<HWND>(first));
+    return DefWindowProcA(window, message, first, second);
+}
+
+// A product of `count` files of `size` bytes in `source`, with its script
+// and disk description file; the state the install page would set.
+void make_product(const std::string& source, int count, size_t size)
+{
+    empty_folder(source);
+    std::vector<unsigned char> data(size);
+    unsigned seed = 11;
+    std::string disks;
+    int disk = 0;
+    for (int i = 0; i < count; ++i) {
+        for (unsigned char& byte : data) {
+            seed = seed * 1103515245u + 12345u;
+            byte = static_cast<unsigned char>(seed >> 16);
+        }
+        char name[32];
+        snprintf(name, sizeof name, "file%05d.dat", i);
+        write_bytes(source + name, data);
+        if (i % ENTRIES_PER_DISK == 0)
+            disks += "[BDISK" + std::to_string(++disk) + "]\r\n";
+        disks += std::string(name) + "\r\n";
+    }
+    std::string ini = "[Bench]\r\nDSK=B\r\n[BDISKS]\r\nVersion=1\r\nfree1=1\r\ndisks=" +
+                      std::to_string(disk) + "\r\n" + disks;
+    write_bytes(source + "bench.ini", std::vector<unsigned char>(ini.begin(), ini.end()));
+    const std::string script = "[Bench]\r\nAPP=Bench\r\nPRG=file00000.dat\r\n";
+    write_bytes(source + "Install.ini", std::vector<unsigned char>(script.begin(), script.end()));
+
+    profile_release_all();
+    text_copy(setup_state.section_name, sizeof setup_state.section_name, "Bench");
+    text_copy(setup_state.script_path, sizeof setup_state.script_path, (source + "Install.ini").c_str());
+    text_copy(setup_state.source_dir, sizeof setup_state.source_dir, source.c_str());
+    text_copy(setup_state.disk_file, sizeof setup_state.disk_file, (source + "bench.ini").c_str());
+    text_copy(setup_state.disk_set, sizeof setup_state.disk_set, "B");
+    setup_state.required_space = static_cast<unsigned>(static_cast<unsigned long long>(count) * size / 16384);
+    setup_state.directx_flag = setup_state.hsu_flag = 0;
+}
+
+double time_copy_run(HWND page, const std::string& target, bool* ok)
+{
+    empty_folder(target);
+    text_copy(setup_state.install_dir, sizeof setup_state.install_dir, target.c_str());
+    double start = now();
+    *ok = copy_run(page, 0) && *ok;
+    return now() - start;
+}
+
+double time_copy_file_loop(const std::string& source, const std::string& target, int count, bool* ok)
+{
+    empty_folder(target);
+    double start = now();
+    for (int i = 0; i < count; ++i) {
+        char name[32];
+        snprintf(name, sizeof name, "file%05d.dat", i);
+        *ok = CopyFileA((source + name).c_str(), (target + name).c_str(), FALSE) && *ok;
+    }
+    return now() - start;
+}
+
+} // namespace
+
+int main()
+{
+    setup_state.copy_buffer_handle = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, SETUP_COPY_BUFFER_SIZE);
+    setup_state.copy_buffer = static_cast<unsigned char*>(GlobalLock(setup_state.copy_buffer_handle));
+    text_copy(setup_state.program_group, sizeof setup_state.program_group, "Velmora Bench");
+
+    WNDCLASSA page_class = {};
+    page_class.lpfnWndProc = page_proc;
+    page_class.hInstance = GetModuleHandleA(NULL);
+    page_class.lpszClassName = "BenchPage";
+    RegisterClassA(&page_class);
+    HWND page = CreateWindowExA(0, "BenchPage", "Bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400,
+                                200, NULL, NULL, GetModuleHandleA(NULL), NULL);
+    CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, 10, 10, 300, 20, page,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(128)), GetModuleHandleA(NULL), NULL);
+
+    const std::string source = temp_folder("copyrun_bench_source");
+    const std::string by_run = temp_folder("copyrun_bench_run");
+    const std::string by_system = temp_folder("copyrun_bench_system");
+    bool ok = true;
+
+    make_product(source, 200, (256u << 20) / 200);
+    time_copy_file_loop(source, by_system, 200, &ok); // warm the file cache
+    double best_run = 1e9, best_system = 1e9;
+    for (int round = 0; round < ROUNDS; ++round) {
+        double run = 0, system = 0;
+        if (round % 2) {
+            system = time_copy_file_loop(source, by_system, 200, &ok);
+            run = time_copy_run(page, by_run, &ok);
+        } else {
+            run = time_copy_run(page, by_run, &ok);
+            system = time_copy_file_loop(source, by_system, 200, &ok);
+        }
+        best_run = run < best_run ? run : best_run;
+        best_system = system < best_system ? system : best_system;
+    }
+    printf("copy run: 200 files, 256 MiB; best of %d: copy_run %.0f ms, CopyFileA loop %.0f ms%s\n",
+           ROUNDS, best_run * 1000, best_system * 1000, ok ? "" : " (A COPY FAILED)");
+    printf("BENCH copyrun_ratio %.3f\n", best_run / best_system);
+
+    for (int count : {100, 1000, 5000}) {
+        make_product(source, count, 1024);
+        double elapsed = time_copy_run(page, by_run, &ok);
+        double loop = time_copy_file_loop(source, by_system, count, &ok);
+        printf("copy run of %d files of 1 KiB: %.0f ms (CopyFileA loop %.0f ms)%s\n", count,
+               elapsed * 1000, loop * 1000, ok ? "" : " (A COPY FAILED)");
+        printf("BENCH copyrun_file_us_%d %.0f\n", count, elapsed * 1e6 / count);
+    }
+
+    empty_folder(source);
+    empty_folder(by_run);
+    empty_folder(by_system);
+    DestroyWindow(page);
+    return ok ? 0 : 1;
+}
