@@ -20,7 +20,8 @@ set(WINDOWS_SOURCES
     src/install/program_group.cpp
     src/install/copy_run.cpp
     src/ui/control_class_standin.cpp
-    src/uninstall/uninstall_standin.cpp)
+    src/uninstall/removal.cpp
+    src/uninstall/uninstall.cpp)
 
 set(PRODUCT_FLAGS ${WARNINGS} -O2 -fno-exceptions -fno-rtti)
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)

@@ -237,15 +237,15 @@ LRESULT CALLBACK test_page_proc(HWND window, UINT message, WPARAM first, LPARAM 
 
 } // namespace
 
-TestPage::TestPage()
+TestPage::TestPage(HWND frame)
 {
     WNDCLASSA window_class = {};
     window_class.lpfnWndProc = test_page_proc;
     window_class.hInstance = GetModuleHandleA(NULL);
     window_class.lpszClassName = "TestInstallPage";
     RegisterClassA(&window_class);
-    window_ = CreateWindowExA(0, "TestInstallPage", "", WS_POPUP, 0, 0, 300, 200, NULL, NULL,
-                              GetModuleHandleA(NULL), NULL);
+    window_ = CreateWindowExA(0, "TestInstallPage", "", frame ? WS_CHILD : WS_POPUP, 0, 0, 300, 200,
+                              frame, NULL, GetModuleHandleA(NULL), NULL);
     progress_ = new ProgressRecorder(window_, 128);
 }
 

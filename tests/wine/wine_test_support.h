@@ -89,7 +89,8 @@ std::string file_text(const std::string& path);
 // progress, and it hands WM_DDE_ACK to the program group's handling.
 class TestPage {
 public:
-    TestPage();
+    // Without a frame a hidden popup; with one, a child of that frame.
+    explicit TestPage(HWND frame = NULL);
     ~TestPage();
     HWND window() const { return window_; }
     ProgressRecorder* progress() { return progress_; }

@@ -24,6 +24,10 @@ add_library(hsu_test SHARED ${CMAKE_SOURCE_DIR}/tests/wine/hsu_test_library.cpp)
 set_target_properties(hsu_test PROPERTIES PREFIX "" OUTPUT_NAME hsu_test)
 target_link_options(hsu_test PRIVATE -static-libgcc -static-libstdc++)
 
+# A process that holds a file open, as a running game holds its program.
+add_executable(hold_file ${CMAKE_SOURCE_DIR}/tests/wine/hold_file.cpp)
+target_link_options(hold_file PRIVATE ${STATIC_RUNTIME})
+
 add_executable(wine_tests
     ${CMAKE_SOURCE_DIR}/tests/wine/main.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/wine_test_support.cpp
@@ -37,11 +41,12 @@ add_executable(wine_tests
     ${CMAKE_SOURCE_DIR}/tests/wine/statements_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/program_group_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/copy_run_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/uninstall_test.cpp
     ${CMAKE_SOURCE_DIR}/res/setup.rc)
 target_link_libraries(wine_tests PRIVATE setup_core gtest)
 target_compile_options(wine_tests PRIVATE ${WARNINGS} -O1)
 target_link_options(wine_tests PRIVATE ${STATIC_RUNTIME})
-add_dependencies(wine_tests test_fixtures setup hsu_test)
+add_dependencies(wine_tests test_fixtures setup hsu_test hold_file)
 set_target_properties(wine_tests PROPERTIES CROSSCOMPILING_EMULATOR "bash;${WINE_ENV};run;${WINE_STATE}")
 
 add_test(NAME wine.prefix_setup COMMAND bash ${WINE_ENV} setup ${WINE_STATE})
@@ -51,11 +56,11 @@ set_tests_properties(wine.prefix_cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix
 
 # One CTest entry per suite keeps the number of Wine starts small.
 foreach(suite PayloadFiles ProfileCache Texts DialogTexts Startup Registry UninstallLog FileCopy
-              Statements ProgramGroup CopyRun)
+              Statements ProgramGroup CopyRun Uninstall)
     add_test(NAME wine.${suite} COMMAND wine_tests --gtest_filter=${suite}.*)
     set_tests_properties(wine.${suite} PROPERTIES
         FIXTURES_REQUIRED wine_prefix
         LABELS wine
         TIMEOUT 300
-        ENVIRONMENT "SETUP_TEST_FIXTURES=${TEST_FIXTURES};SETUP_EXE=$<TARGET_FILE:setup>;SETUP_TEST_CD=${WINE_STATE}/cd;SETUP_TEST_HSU_DLL=$<TARGET_FILE:hsu_test>")
+        ENVIRONMENT "SETUP_TEST_FIXTURES=${TEST_FIXTURES};SETUP_EXE=$<TARGET_FILE:setup>;SETUP_TEST_CD=${WINE_STATE}/cd;SETUP_TEST_HSU_DLL=$<TARGET_FILE:hsu_test>;SETUP_TEST_HOLD_FILE=$<TARGET_FILE:hold_file>")
 endforeach()

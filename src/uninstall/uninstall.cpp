@@ -1,0 +1,210 @@
+#include "uninstall/uninstall.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/setup_state.h"
+#include "base/text_buffer.h"
+#include "config/message_box.h"
+#include "config/texts.h"
+#include "install/progress.h"
+#include "install/registry.h"
+#include "install/uninstall_log.h"
+#include "uninstall/log_entries.h"
+#include "uninstall/removal.h"
+
+namespace {
+
+enum {
+    MESSAGE_NO_INFORMATION = 200,
+    MESSAGE_FILES_IN_USE = 201,
+    TEXT_DELETING_EXE_FILES = 202,
+    TEXT_DELETING_FILES = 203,
+    TEXT_DELETING_REGISTRY = 204,
+    TEXT_DELETING_INI = 205,
+    TEXT_DELETING_PATH = 206,
+    TEXT_DELETING_USER_FILES = 207,
+    TEXT_DELETING_USER_REGISTRY = 208,
+    TEXT_DELETING_USER_PATH = 209,
+    CONTROL_PROGRESS = 128,
+    CONTROL_PHASE_TEXT = 126,
+    BUTTON_BACK = 14,
+    BUTTON_CANCEL = 2,
+    ENTRY_SIZE = 512
+};
+
+enum EntryOutcome { ENTRY_NEXT, ENTRY_STOP };
+typedef EntryOutcome (*EntryAction)(const char* entry);
+
+// The log's counter as a number, or 0 when the key is missing or empty.
+int read_counter(const char* key, int* value)
+{
+    char text[16];
+    if (!GetPrivateProfileStringA("UnInst", key, "", text, sizeof text, setup_state.uninstall_log_path))
+        return 0;
+    *value = static_cast<int>(GetPrivateProfileIntA("UnInst", key, 0, setup_state.uninstall_log_path));
+    return 1;
+}
+
+void show_phase(HWND page, int text_number)
+{
+    char text[ENTRY_SIZE];
+    load_text(text, MAKEINTRESOURCEA(text_number), sizeof text);
+    SetDlgItemTextA(page, CONTROL_PHASE_TEXT, text);
+}
+
+// Takes every entry of a list section, from key 0 to the first missing or
+// empty one, reading the log as it is named at that moment. Returns 0 when an
+// action stops the run.
+int run_phase(const char* section, EntryAction action)
+{
+    for (int index = 0;; ++index) {
+        char key[16], entry[ENTRY_SIZE];
+        snprintf(key, sizeof key, "%d", index);
+        if (!GetPrivateProfileStringA(section, key, "", entry, sizeof entry,
+                                      setup_state.uninstall_log_path))
+            return 1;
+        if (action(entry) == ENTRY_STOP)
+            return 0;
+        ++setup_state.progress_count;
+        report_progress();
+    }
+}
+
+EntryOutcome remove_program_files(const char* entry)
+{
+    return delete_files(entry, 1) ? ENTRY_NEXT : ENTRY_STOP;
+}
+
+EntryOutcome remove_files(const char* entry)
+{
+    delete_files(entry, 0);
+    return ENTRY_NEXT;
+}
+
+EntryOutcome remove_registry_value(const char* entry)
+{
+    char key[ENTRY_SIZE], name[ENTRY_SIZE];
+    if (split_registry_entry(entry, key, sizeof key, name, sizeof name))
+        reg_delete_value(key, name);
+    return ENTRY_NEXT;
+}
+
+EntryOutcome remove_registry_key(const char* entry)
+{
+    char key[ENTRY_SIZE], name[ENTRY_SIZE];
+    if (split_registry_entry(entry, key, sizeof key, name, sizeof name))
+        reg_delete_value_or_key(key, name);
+    return ENTRY_NEXT;
+}
+
+EntryOutcome remove_ini_entry(const char* entry)
+{
+    char file[ENTRY_SIZE], section[ENTRY_SIZE], key[ENTRY_SIZE];
+    if (split_ini_entry(entry, file, sizeof file, section, sizeof section, key, sizeof key))
+        WritePrivateProfileStringA(section, key[0] ? key : NULL, NULL, file);
+    return ENTRY_NEXT;
+}
+
+EntryOutcome remove_directories(const char* entry)
+{
+    remove_directory_chain(entry);
+    return ENTRY_NEXT;
+}
+
+// The rest of the run reads a copy of the log, and the log itself is removed
+// with the files: its own path is recorded in the copy.
+void switch_to_working_log()
+{
+    char temp_dir[SETUP_PATH_SIZE], working[SETUP_PATH_SIZE], own_path[SETUP_PATH_SIZE];
+    DWORD length = GetTempPathA(sizeof temp_dir, temp_dir);
+    if (length == 0 || length >= sizeof temp_dir || !GetTempFileNameA(temp_dir, "isu", 0, working))
+        return;
+    if (!CopyFileA(setup_state.uninstall_log_path, working, FALSE)) {
+        DeleteFileA(working);
+        return;
+    }
+    text_copy(own_path, sizeof own_path, setup_state.uninstall_log_path);
+    text_copy(setup_state.uninstall_log_path, sizeof setup_state.uninstall_log_path, working);
+    uninstall_log_record(LOG_FILE, own_path);
+}
+
+void finish_run(HWND frame)
+{
+    if (setup_state.progress_control)
+        ShowWindow(setup_state.progress_control, SW_HIDE);
+    if (frame) {
+        EnableWindow(GetDlgItem(frame, BUTTON_BACK), TRUE);
+        EnableWindow(GetDlgItem(frame, BUTTON_CANCEL), TRUE);
+    }
+}
+
+} // namespace
+
+int uninstall_run(HWND page, int mode)
+{
+    HWND frame = page ? GetParent(page) : NULL;
+    int items = 0, user_items = 0;
+    if (!setup_state.uninstall_log_path[0] || !read_counter("Items", &items)) {
+        message_box(frame, MAKEINTRESOURCEA(MESSAGE_NO_INFORMATION), NULL, MB_ICONHAND);
+        return 0;
+    }
+    if (mode == UNINSTALL_PROBE)
+        return 1;
+
+    const int with_user_settings = mode != 0;
+    unsigned total = static_cast<unsigned>(items + 2);
+    if (with_user_settings && read_counter("UserItems", &user_items))
+        total += static_cast<unsigned>(user_items + 2);
+    HWND progress = page ? GetDlgItem(page, CONTROL_PROGRESS) : NULL;
+    progress_start(progress, total);
+    if (progress)
+        ShowWindow(progress, SW_SHOW);
+    report_progress();
+    if (frame) {
+        EnableWindow(GetDlgItem(frame, BUTTON_BACK), FALSE);
+        EnableWindow(GetDlgItem(frame, BUTTON_CANCEL), FALSE);
+    }
+
+    show_phase(page, TEXT_DELETING_EXE_FILES);
+    if (!run_phase("ProgFiles", remove_program_files)) {
+        message_box(frame, MAKEINTRESOURCEA(MESSAGE_FILES_IN_USE), NULL, MB_ICONHAND);
+        finish_run(frame);
+        return 0;
+    }
+    switch_to_working_log();
+    show_phase(page, TEXT_DELETING_FILES);
+    run_phase("Files", remove_files);
+    show_phase(page, TEXT_DELETING_REGISTRY);
+    run_phase("RegValue", remove_registry_value);
+    run_phase("RegKeys", remove_registry_key);
+    show_phase(page, TEXT_DELETING_INI);
+    run_phase("IniFile", remove_ini_entry);
+    if (with_user_settings) {
+        show_phase(page, TEXT_DELETING_USER_FILES);
+        run_phase("UserFile", remove_files);
+        show_phase(page, TEXT_DELETING_USER_REGISTRY);
+        run_phase("UserRegValue", remove_registry_value);
+        run_phase("UserRegKeys", remove_registry_key);
+        show_phase(page, TEXT_DELETING_USER_PATH);
+        run_phase("UserPath", remove_directories);
+    }
+    show_phase(page, TEXT_DELETING_PATH);
+    run_phase("Path", remove_directories);
+
+    delete_files(setup_state.uninstall_log_path, 0);
+    finish_run(frame);
+    return 1;
+}
+
+unsigned read_uninstall_summary(char* buffer, size_t size)
+{
+    if (!setup_state.uninstall_log_path[0] || size == 0)
+        return 0;
+    GetPrivateProfileStringA("UnInst", "Prg", "", buffer, static_cast<DWORD>(size),
+                             setup_state.uninstall_log_path);
+    const size_t length = product_list_lines(buffer);
+    int user_items;
+    const unsigned has_user_items = read_counter("UserItems", &user_items) ? 1u : 0u;
+    return static_cast<unsigned>(length & 0xFFFF) | (has_user_items << 16);
+}
