@@ -34,5 +34,7 @@ WINE_RUN_TIMEOUT=1800 bash "$wine_env" run "$state" "$build/win64/copy_bench.exe
 
 WINE_RUN_TIMEOUT=1800 bash "$wine_env" run "$state" "$build/win64/copy_run_bench.exe"
 
+WINE_RUN_TIMEOUT=1800 bash "$wine_env" run "$state" "$build/win64/uninstall_bench.exe"
+
 echo "BENCH setup_exe_i686_bytes $(stat -c %s "$build/win32/setup.exe")"
 echo "BENCH setup_exe_x64_bytes $(stat -c %s "$build/win64/setup.exe")"

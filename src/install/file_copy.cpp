@@ -201,12 +201,14 @@ int copy_file_entry(const char* destination, const char* source, int quiet)
 
 int remove_file(const char* path)
 {
-    // No sharing: a file another process holds open is not deleted.
+    // No sharing: a file another process holds open is not deleted. Held by
+    // this handle alone, the file goes when it is closed. (Asking afterwards
+    // whether it is gone would make the system search the whole directory
+    // for a name in any case, for every file removed.)
     HANDLE file = CreateFileA(path, DELETE, 0, NULL, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, NULL);
     if (file == INVALID_HANDLE_VALUE)
         return 0;
-    CloseHandle(file);
-    return GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES;
+    return CloseHandle(file) ? 1 : 0;
 }
 
 int file_exists(const char* path)

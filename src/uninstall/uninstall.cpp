@@ -1,6 +1,7 @@
 #include "uninstall/uninstall.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "app/setup_state.h"
@@ -53,22 +54,110 @@ void show_phase(HWND page, int text_number)
     SetDlgItemTextA(page, CONTROL_PHASE_TEXT, text);
 }
 
+// A list section of the log, read in one call: the profile functions open the
+// file and search the section from its start for every single key, which made
+// reading the entries cost far more than removing them. values[i] is the value
+// of key i as GetPrivateProfileString gives it (one pair of enclosing quotes
+// removed); null where the section has no such key.
+struct SectionEntries {
+    char* text;
+    const char** values;
+    int slots;
+};
+
+void free_section(SectionEntries* entries)
+{
+    free(entries->text);
+    free(entries->values);
+}
+
+// The index a key stands for, written as "%d" writes it; -1 for any other key.
+int key_index(const char* key)
+{
+    if (!key[0] || (key[0] == '0' && key[1]) || strlen(key) > 9)
+        return -1;
+    int index = 0;
+    for (const char* c = key; *c; ++c) {
+        if (*c < '0' || *c > '9')
+            return -1;
+        index = index * 10 + (*c - '0');
+    }
+    return index;
+}
+
+int load_section(const char* section, SectionEntries* entries)
+{
+    entries->text = NULL;
+    entries->values = NULL;
+    entries->slots = 0;
+    for (DWORD size = 65536;; size *= 2) {
+        entries->text = static_cast<char*>(malloc(size));
+        if (!entries->text)
+            return 0;
+        DWORD length = GetPrivateProfileSectionA(section, entries->text, size,
+                                                 setup_state.uninstall_log_path);
+        if (length < size - 2)
+            break;
+        free(entries->text);
+        entries->text = NULL;
+        if (size >= (1u << 30))
+            return 0;
+    }
+    int lines = 0;
+    for (const char* line = entries->text; *line; line += strlen(line) + 1)
+        ++lines;
+    // With `lines` keys, an index of `lines` or more can only follow a gap,
+    // where the list has already ended.
+    entries->values = static_cast<const char**>(calloc(lines > 0 ? lines : 1, sizeof(const char*)));
+    if (!entries->values)
+        return 0;
+    entries->slots = lines;
+    for (char* line = entries->text; *line;) {
+        char* next = line + strlen(line) + 1;
+        char* equals = strchr(line, '=');
+        if (equals) {
+            *equals = '\0';
+            int index = key_index(line);
+            char* value = equals + 1;
+            size_t length = strlen(value);
+            if (length >= 2 && value[0] == '"' && value[length - 1] == '"') {
+                value[length - 1] = '\0';
+                ++value;
+            }
+            if (index >= 0 && index < lines && !entries->values[index])
+                entries->values[index] = value;
+        }
+        line = next;
+    }
+    return 1;
+}
+
 // Takes every entry of a list section, from key 0 to the first missing or
 // empty one, reading the log as it is named at that moment. Returns 0 when an
 // action stops the run.
 int run_phase(const char* section, EntryAction action)
 {
-    for (int index = 0;; ++index) {
-        char key[16], entry[ENTRY_SIZE];
-        snprintf(key, sizeof key, "%d", index);
-        if (!GetPrivateProfileStringA(section, key, "", entry, sizeof entry,
-                                      setup_state.uninstall_log_path))
-            return 1;
-        if (action(entry) == ENTRY_STOP)
-            return 0;
+    SectionEntries entries;
+    if (!load_section(section, &entries)) {
+        free_section(&entries);
+        return 1;
+    }
+    int completed = 1;
+    for (int index = 0; index < entries.slots; ++index) {
+        const char* value = entries.values[index];
+        if (!value || !value[0])
+            break;
+        char entry[ENTRY_SIZE];
+        text_copy(entry, sizeof entry, value); // entries are read into 512 bytes
+        if (action(entry) == ENTRY_STOP) {
+            completed = 0;
+            break;
+        }
         ++setup_state.progress_count;
         report_progress();
     }
+    free_section(&entries);
+    return completed;
 }
 
 EntryOutcome remove_program_files(const char* entry)
