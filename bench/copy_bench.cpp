@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/setup_state.h"
+#include "bench_support.h"
 #include "base/text_buffer.h"
 #include "install/file_copy.h"
 #include "install/uninstall_log.h"
@@ -20,41 +21,11 @@ const int FILE_COUNT = 200;
 const size_t TOTAL_BYTES = 256u << 20;
 const int ROUNDS = 5;
 
-double now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
-}
-
-std::string temp_folder(const char* name)
-{
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    std::string folder = std::string(temp) + name;
-    CreateDirectoryA(folder.c_str(), NULL);
-    return folder;
-}
-
-void empty_folder(const std::string& folder)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            DeleteFileA((folder + "\\" + found.cFileName).c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-}
-
 std::vector<std::string> file_names(const std::string& folder)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do {
@@ -75,7 +46,7 @@ void make_plain_files(const std::string& folder)
             byte = static_cast<unsigned char>(seed >> 16);
         }
         char name[32];
-        snprintf(name, sizeof name, "\\file%03d.dat", i);
+        snprintf(name, sizeof name, "file%03d.dat", i);
         HANDLE file = CreateFileA((folder + name).c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
         DWORD written;
         WriteFile(file, data.data(), static_cast<DWORD>(data.size()), &written, NULL);
@@ -91,16 +62,16 @@ double copy_all(const std::string& source, const std::string& target,
 {
     empty_folder(target);
     if (way == BY_ROUTINE_LOGGED)
-        uninstall_log_open((target + "\\").c_str(), "Bench", 1);
+        uninstall_log_open(target.c_str(), "Bench", 1);
     const bool with_routine = way != BY_SYSTEM;
-    double start = now();
+    double start = bench_now();
     for (const std::string& name : names) {
-        std::string from = source + "\\" + name, to = target + "\\" + name;
+        std::string from = source + name, to = target + name;
         bool copied = with_routine ? copy_file_entry(to.c_str(), from.c_str(), 1) != 0
                                    : CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
         *ok = *ok && copied;
     }
-    double elapsed = now() - start;
+    double elapsed = bench_now() - start;
     uninstall_log_close();
     return elapsed;
 }
@@ -111,7 +82,7 @@ unsigned long long folder_bytes(const std::string& folder)
     for (const std::string& name : file_names(folder)) {
         WIN32_FILE_ATTRIBUTE_DATA data;
         if (name != "UnInst.inf" &&
-            GetFileAttributesExA((folder + "\\" + name).c_str(), GetFileExInfoStandard, &data))
+            GetFileAttributesExA((folder + name).c_str(), GetFileExInfoStandard, &data))
             total += (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     }
     return total;
@@ -119,15 +90,15 @@ unsigned long long folder_bytes(const std::string& folder)
 
 double record_microseconds(const std::string& folder, int records)
 {
-    DeleteFileA((folder + "\\UnInst.inf").c_str());
-    uninstall_log_open((folder + "\\").c_str(), "Bench", 1);
-    double start = now();
+    DeleteFileA((folder + "UnInst.inf").c_str());
+    uninstall_log_open(folder.c_str(), "Bench", 1);
+    double start = bench_now();
     for (int i = 0; i < records; ++i) {
         char text[MAX_PATH];
         snprintf(text, sizeof text, "C:\\Games\\Bench\\data\\file%05d.dat", i);
         uninstall_log_record(LOG_FILE, text);
     }
-    double elapsed = now() - start;
+    double elapsed = bench_now() - start;
     uninstall_log_close();
     return elapsed * 1e6 / records;
 }
@@ -140,9 +111,9 @@ int main(int argc, char** argv)
     setup_state.copy_buffer = static_cast<unsigned char*>(GlobalLock(setup_state.copy_buffer_handle));
     setup_state.progress_total = 1;
 
-    const std::string source = temp_folder("copy_bench_source");
-    const std::string by_system = temp_folder("copy_bench_system");
-    const std::string by_routine = temp_folder("copy_bench_routine");
+    const std::string source = bench_folder("copy_bench_source");
+    const std::string by_system = bench_folder("copy_bench_system");
+    const std::string by_routine = bench_folder("copy_bench_routine");
     make_plain_files(source);
     const std::vector<std::string> names = file_names(source);
 
@@ -172,7 +143,7 @@ int main(int argc, char** argv)
     printf("BENCH copy_plain_logged_ratio %.3f\n", best_logged / best_system);
 
     if (argc > 1) {
-        const std::string packed = argv[1];
+        const std::string packed = std::string(argv[1]) + "\\";
         const std::vector<std::string> packed_names = file_names(packed);
         double best = 1e9;
         for (int round = 0; round < ROUNDS; ++round) {

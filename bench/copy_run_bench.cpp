@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/setup_state.h"
+#include "bench_support.h"
 #include "base/text_buffer.h"
 #include "config/profile_cache.h"
 #include "install/copy_run.h"
@@ -18,36 +19,6 @@ namespace {
 
 const int ROUNDS = 3;
 const int ENTRIES_PER_DISK = 1000; // a disk section's listing holds 60,000 bytes
-
-double now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
-}
-
-std::string temp_folder(const std::string& name)
-{
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    std::string folder = std::string(temp) + name;
-    CreateDirectoryA(folder.c_str(), NULL);
-    return folder + "\\";
-}
-
-void empty_folder(const std::string& folder)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            DeleteFileA((folder + found.cFileName).c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-}
 
 void write_bytes(const std::string& path, const std::vector<unsigned char>& data)
 {
@@ -105,21 +76,21 @@ double time_copy_run(HWND page, const std::string& target, bool* ok)
 {
     empty_folder(target);
     text_copy(setup_state.install_dir, sizeof setup_state.install_dir, target.c_str());
-    double start = now();
+    double start = bench_now();
     *ok = copy_run(page, 0) && *ok;
-    return now() - start;
+    return bench_now() - start;
 }
 
 double time_copy_file_loop(const std::string& source, const std::string& target, int count, bool* ok)
 {
     empty_folder(target);
-    double start = now();
+    double start = bench_now();
     for (int i = 0; i < count; ++i) {
         char name[32];
         snprintf(name, sizeof name, "file%05d.dat", i);
         *ok = CopyFileA((source + name).c_str(), (target + name).c_str(), FALSE) && *ok;
     }
-    return now() - start;
+    return bench_now() - start;
 }
 
 } // namespace
@@ -140,9 +111,9 @@ int main()
     CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, 10, 10, 300, 20, page,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(128)), GetModuleHandleA(NULL), NULL);
 
-    const std::string source = temp_folder("copyrun_bench_source");
-    const std::string by_run = temp_folder("copyrun_bench_run");
-    const std::string by_system = temp_folder("copyrun_bench_system");
+    const std::string source = bench_folder("copyrun_bench_source");
+    const std::string by_run = bench_folder("copyrun_bench_run");
+    const std::string by_system = bench_folder("copyrun_bench_system");
     bool ok = true;
 
     make_product(source, 200, (256u << 20) / 200);

@@ -6,19 +6,12 @@
 #include <string>
 
 #include "app/setup_state.h"
+#include "bench_support.h"
 #include "base/text_buffer.h"
 #include "install/uninstall_log.h"
 #include "uninstall/uninstall.h"
 
 namespace {
-
-double now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
-}
 
 std::string file_name(const std::string& folder, int i)
 {
@@ -56,16 +49,16 @@ int main()
         uninstall_log_close();
         text_copy(setup_state.uninstall_log_path, sizeof setup_state.uninstall_log_path,
                   (installed + "UnInst.inf").c_str());
-        double start = now();
+        double start = bench_now();
         ok = uninstall_run(NULL, 0) && ok;
-        double uninstall = now() - start;
+        double uninstall = bench_now() - start;
         ok = ok && GetFileAttributesA(installed.c_str()) == INVALID_FILE_ATTRIBUTES;
 
         make_files(plain, count);
-        start = now();
+        start = bench_now();
         for (int i = 0; i < count; ++i)
             ok = DeleteFileA(file_name(plain, i).c_str()) && ok;
-        double loop = now() - start;
+        double loop = bench_now() - start;
         RemoveDirectoryA(plain.c_str());
         printf("uninstall of %d files: %.0f ms, DeleteFileA loop %.0f ms%s\n", count, uninstall * 1000,
                loop * 1000, ok ? "" : " (NOT ALL REMOVED)");

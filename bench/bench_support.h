@@ -1,0 +1,37 @@
+// Clock and scratch folders shared by the benchmarks.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+inline double bench_now()
+{
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
+}
+
+// A folder under the temporary directory, with its trailing backslash.
+inline std::string bench_folder(const char* name)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    std::string folder = std::string(temp) + name;
+    CreateDirectoryA(folder.c_str(), NULL);
+    return folder + "\\";
+}
+
+// Deletes the files of a folder (given with its trailing backslash).
+inline void empty_folder(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            DeleteFileA((folder + found.cFileName).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
