@@ -8,6 +8,7 @@
 #include "config/payload.h"
 #include "config/profile_cache.h"
 #include "config/texts.h"
+#include "install/uninstall_log.h"
 #include "ui/control_class.h"
 #include "uninstall/uninstall.h"
 
@@ -61,6 +62,7 @@ void run_install_mode()
 
 void release_resources()
 {
+    uninstall_log_close(); // brings a log left open up to date
     profile_release_all();
     payload_release();
     GlobalUnlock(setup_state.copy_buffer_handle);
