@@ -42,3 +42,9 @@
 #define IDS_CANNOT_EXECUTE 1148
 #define IDS_FILE_DAMAGED 1153
 #define IDS_INSERT_CD 1154
+
+// Controls the engines reach on the wizard's pages and frame.
+#define IDC_FRAME_CANCEL 2
+#define IDC_FRAME_BACK 14
+#define IDC_PHASE_TEXT 126
+#define IDC_PROGRESS 128

@@ -11,10 +11,11 @@
 #include "install/uninstall_log.h"
 #include "ui/control_class.h"
 #include "uninstall/uninstall.h"
+#include "resource_ids.h"
 
 namespace {
 
-enum { MESSAGE_OUT_OF_MEMORY = 1106, LANGUAGE_FILE_NAME_SIZE = 16 };
+enum { LANGUAGE_FILE_NAME_SIZE = 16 };
 
 // A setup that is already running is brought to the front instead.
 int activate_running_setup()
@@ -93,7 +94,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous_instance, LPSTR comman
         return 0;
     refresh_brushes();
     if (!allocate_copy_buffer()) {
-        show_message(MESSAGE_OUT_OF_MEMORY, "");
+        show_message(IDS_OUT_OF_MEMORY, "");
         return 0;
     }
 

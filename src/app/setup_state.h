@@ -5,6 +5,7 @@
 enum {
     SETUP_PATH_SIZE = 512,       // paths and long texts: 511 characters
     SETUP_COPY_BUFFER_SIZE = 16384,
+    SETUP_SPACE_UNIT = 16384,    // space and progress are counted in these
     SETUP_LANGUAGE_SIZE = 20,
     SETUP_SECTION_NAME_SIZE = 80,
     SETUP_DISK_SET_SIZE = 507,

@@ -17,21 +17,13 @@
 #include "install/progress.h"
 #include "install/registry.h"
 #include "install/uninstall_log.h"
+#include "resource_ids.h"
 
 namespace {
 
 enum {
-    MESSAGE_OVERWRITE_SETTINGS = 556,
-    MESSAGE_DISK_FULL = 1128,
-    MESSAGE_INTERRUPTED = 1130,
-    MESSAGE_CANNOT_CREATE_DIRECTORY = 1146,
-    MESSAGE_INSERT_CD = 1154,
-    CONTROL_PROGRESS = 128,
-    BUTTON_BACK = 14,
-    BUTTON_CANCEL = 2,
     DISK_SECTION_SIZE = 60000,
-    HSU_SECTION_SIZE = 512,
-    UNITS_PER_BLOCK = 16384
+    HSU_SECTION_SIZE = 512
 };
 
 const char* const UNINSTALL_KEY = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\UnInstall\\";
@@ -72,8 +64,8 @@ void frame_buttons_enabled(int enabled)
 {
     if (!setup_state.frame_window)
         return;
-    EnableWindow(GetDlgItem(setup_state.frame_window, BUTTON_BACK), enabled);
-    EnableWindow(GetDlgItem(setup_state.frame_window, BUTTON_CANCEL), enabled);
+    EnableWindow(GetDlgItem(setup_state.frame_window, IDC_FRAME_BACK), enabled);
+    EnableWindow(GetDlgItem(setup_state.frame_window, IDC_FRAME_CANCEL), enabled);
 }
 
 void end_run()
@@ -88,10 +80,10 @@ void end_run()
 int enough_space()
 {
     for (;;) {
-        unsigned long long free_units = drive_free_bytes(setup_state.install_dir) / UNITS_PER_BLOCK;
+        unsigned long long free_units = drive_free_bytes(setup_state.install_dir) / SETUP_SPACE_UNIT;
         if (free_units >= setup_state.required_space)
             return 1;
-        unsigned short answer = show_message(MESSAGE_DISK_FULL, "");
+        unsigned short answer = show_message(IDS_DISK_FULL, "");
         if (answer == IDABORT)
             return 0;
         if (answer == IDIGNORE)
@@ -120,7 +112,7 @@ int find_on_cd(const char* name, char* source, size_t size)
         if (file_exists(source))
             return 1;
         setup_state.cd_drive = 0;
-        if (message_box(NULL, MAKEINTRESOURCEA(MESSAGE_INSERT_CD), "", MB_OKCANCEL | MB_ICONHAND) != IDOK)
+        if (message_box(NULL, MAKEINTRESOURCEA(IDS_INSERT_CD), "", MB_OKCANCEL | MB_ICONHAND) != IDOK)
             return 0;
     }
 }
@@ -155,7 +147,7 @@ EntryResult install_entry(const char* text)
 
     if (entry.ask_overwrite && file_exists(destination)) {
         char question[256];
-        load_text(question, MAKEINTRESOURCEA(MESSAGE_OVERWRITE_SETTINGS), sizeof question);
+        load_text(question, MAKEINTRESOURCEA(IDS_OVERWRITE_SETTINGS), sizeof question);
         if (message_box(NULL, question, destination,
                         MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
             return ENTRY_DONE;
@@ -280,7 +272,7 @@ void record_user_files()
 int abort_run()
 {
     end_run();
-    show_message(MESSAGE_INTERRUPTED, "");
+    show_message(IDS_INSTALLATION_INTERRUPTED, "");
     return 0;
 }
 
@@ -340,7 +332,7 @@ int copy_run(HWND page, int want_shortcut)
         return 0;
     text_copy(setup_state.disk_caption, sizeof setup_state.disk_caption, "Programm Diskette");
     if (!create_directory_path(setup_state.install_dir)) {
-        show_message(MESSAGE_CANNOT_CREATE_DIRECTORY, "");
+        show_message(IDS_CANNOT_CREATE_DIRECTORY, "");
         return 0;
     }
 
@@ -352,7 +344,7 @@ int copy_run(HWND page, int want_shortcut)
     uninstall_log_open(setup_state.install_dir, setup_state.section_name, version);
     uninstall_log_record(LOG_PATH, setup_state.install_dir);
 
-    HWND progress = GetDlgItem(page, CONTROL_PROGRESS);
+    HWND progress = GetDlgItem(page, IDC_PROGRESS);
     progress_start(progress, setup_state.required_space + 3);
     if (progress)
         ShowWindow(progress, SW_SHOW);

@@ -15,16 +15,9 @@
 #include "install/file_names.h"
 #include "install/progress.h"
 #include "install/uninstall_log.h"
+#include "resource_ids.h"
 
 namespace {
-
-enum {
-    MESSAGE_CANNOT_OPEN_FILE = 1108,
-    MESSAGE_CANNOT_READ = 1114,
-    MESSAGE_COPY_ONTO_ITSELF = 1124,
-    MESSAGE_DISK_FULL = 1128,
-    MESSAGE_INSERT_DISK = 1134
-};
 
 // Two names of one file: the same full path in any case, or, when both exist,
 // the same file on the same volume (a short 8.3 name, a link).
@@ -85,7 +78,7 @@ void report_cannot_create(const char* destination)
     load_text(text, "File:", 64);
     text_append(text, sizeof text, " ");
     text_append(text, sizeof text, destination);
-    message_box(NULL, text, MAKEINTRESOURCEA(MESSAGE_CANNOT_OPEN_FILE), MB_ICONHAND);
+    message_box(NULL, text, MAKEINTRESOURCEA(IDS_CANNOT_OPEN_FILE), MB_ICONHAND);
 }
 
 // Opens the source through the LZ library, as the library itself would also
@@ -114,13 +107,13 @@ int transfer(int lz, HANDLE output)
         if (got == 0)
             break;
         if (got < 0) {
-            show_message(MESSAGE_CANNOT_READ, "");
+            show_message(IDS_CANNOT_READ_FILE, "");
             return 0;
         }
         DWORD written = 0;
         if (!WriteFile(output, buffer, static_cast<DWORD>(got), &written, NULL) ||
             written != static_cast<DWORD>(got)) {
-            show_message(MESSAGE_DISK_FULL, "");
+            show_message(IDS_DISK_FULL, "");
             return 0;
         }
         placed += got;
@@ -128,7 +121,7 @@ int transfer(int lz, HANDLE output)
         report_progress();
     }
     if (announced >= 0 && placed != announced) {
-        show_message(MESSAGE_CANNOT_READ, "");
+        show_message(IDS_CANNOT_READ_FILE, "");
         return 0;
     }
     return 1;
@@ -139,7 +132,7 @@ int transfer(int lz, HANDLE output)
 int expand_copy(const char* destination, const char* source, int quiet)
 {
     if (same_file(destination, source)) {
-        show_message(MESSAGE_COPY_ONTO_ITSELF, "");
+        show_message(IDS_COPY_ONTO_ITSELF, "");
         return 0;
     }
     if (setup_state.verbose) {
@@ -161,7 +154,7 @@ int expand_copy(const char* destination, const char* source, int quiet)
 
     int lz;
     while ((lz = open_source(source)) < 0) {
-        if (quiet || show_message(MESSAGE_INSERT_DISK, setup_state.disk_caption) != IDOK) {
+        if (quiet || show_message(IDS_INSERT_DISK, setup_state.disk_caption) != IDOK) {
             CloseHandle(output);
             DeleteFileA(temporary);
             return 0;

@@ -14,16 +14,13 @@
 #include "install/registry.h"
 #include "install/statement_text.h"
 #include "install/uninstall_log.h"
+#include "resource_ids.h"
 
 namespace {
 
 enum {
-    MESSAGE_CANNOT_OPEN_FILE = 1108,
-    MESSAGE_DISK_INCOMPLETE = 1140,
-    MESSAGE_CANNOT_EXECUTE = 1148,
     ADD_FILES_STEPS = 60,
-    ADD_FILES_MAX_NUMBER = 99,
-    UNITS_PER_BLOCK = 16384
+    ADD_FILES_MAX_NUMBER = 99
 };
 
 const char* const DEFAULT_APP = "Zorbelin.96";
@@ -95,7 +92,7 @@ int file_size_units(const char* path, unsigned* units)
     int ok = GetFileSizeEx(file, &size);
     CloseHandle(file);
     if (ok)
-        *units = static_cast<unsigned>(size.QuadPart / UNITS_PER_BLOCK);
+        *units = static_cast<unsigned>(size.QuadPart / SETUP_SPACE_UNIT);
     return ok;
 }
 
@@ -143,7 +140,7 @@ int classify_product(ProductClassification* classification)
 
     if (setup_state.disk_file[0]) {
         if (!read_disk_set()) {
-            show_message(MESSAGE_DISK_INCOMPLETE, "");
+            show_message(IDS_DISK_INCOMPLETE, "");
             return 0;
         }
         setup_state.product_kind |= PRODUCT_COPY_RUN;
@@ -175,7 +172,7 @@ int classify_product(ProductClassification* classification)
     }
     join(size_file, sizeof size_file, setup_state.source_dir, name);
     if (!file_size_units(size_file, &setup_state.required_space)) {
-        message_box(setup_state.frame_window, size_file, MAKEINTRESOURCEA(MESSAGE_CANNOT_OPEN_FILE),
+        message_box(setup_state.frame_window, size_file, MAKEINTRESOURCEA(IDS_CANNOT_OPEN_FILE),
                     MB_ICONHAND);
         return 0;
     }
@@ -217,7 +214,7 @@ int run_command_statement()
     load_text(value, NULL, sizeof value);
     expand_command_line(value, command, sizeof command);
     if (WinExec(command, SW_SHOWNORMAL) < 32) {
-        message_box(setup_state.frame_window, MAKEINTRESOURCEA(MESSAGE_CANNOT_EXECUTE), command,
+        message_box(setup_state.frame_window, MAKEINTRESOURCEA(IDS_CANNOT_EXECUTE), command,
                     MB_ICONHAND);
         return 0;
     }

@@ -13,24 +13,11 @@
 #include "install/uninstall_log.h"
 #include "uninstall/log_entries.h"
 #include "uninstall/removal.h"
+#include "resource_ids.h"
 
 namespace {
 
 enum {
-    MESSAGE_NO_INFORMATION = 200,
-    MESSAGE_FILES_IN_USE = 201,
-    TEXT_DELETING_EXE_FILES = 202,
-    TEXT_DELETING_FILES = 203,
-    TEXT_DELETING_REGISTRY = 204,
-    TEXT_DELETING_INI = 205,
-    TEXT_DELETING_PATH = 206,
-    TEXT_DELETING_USER_FILES = 207,
-    TEXT_DELETING_USER_REGISTRY = 208,
-    TEXT_DELETING_USER_PATH = 209,
-    CONTROL_PROGRESS = 128,
-    CONTROL_PHASE_TEXT = 126,
-    BUTTON_BACK = 14,
-    BUTTON_CANCEL = 2,
     ENTRY_SIZE = 512
 };
 
@@ -51,7 +38,7 @@ void show_phase(HWND page, int text_number)
 {
     char text[ENTRY_SIZE];
     load_text(text, MAKEINTRESOURCEA(text_number), sizeof text);
-    SetDlgItemTextA(page, CONTROL_PHASE_TEXT, text);
+    SetDlgItemTextA(page, IDC_PHASE_TEXT, text);
 }
 
 // A list section of the log, read in one call: the profile functions open the
@@ -223,8 +210,8 @@ void finish_run(HWND frame)
     if (setup_state.progress_control)
         ShowWindow(setup_state.progress_control, SW_HIDE);
     if (frame) {
-        EnableWindow(GetDlgItem(frame, BUTTON_BACK), TRUE);
-        EnableWindow(GetDlgItem(frame, BUTTON_CANCEL), TRUE);
+        EnableWindow(GetDlgItem(frame, IDC_FRAME_BACK), TRUE);
+        EnableWindow(GetDlgItem(frame, IDC_FRAME_CANCEL), TRUE);
     }
 }
 
@@ -235,7 +222,7 @@ int uninstall_run(HWND page, int mode)
     HWND frame = page ? GetParent(page) : NULL;
     int items = 0, user_items = 0;
     if (!setup_state.uninstall_log_path[0] || !read_counter("Items", &items)) {
-        message_box(frame, MAKEINTRESOURCEA(MESSAGE_NO_INFORMATION), NULL, MB_ICONHAND);
+        message_box(frame, MAKEINTRESOURCEA(IDS_NO_UNINSTALL_INFORMATION), NULL, MB_ICONHAND);
         return 0;
     }
     if (mode == UNINSTALL_PROBE)
@@ -245,40 +232,40 @@ int uninstall_run(HWND page, int mode)
     unsigned total = static_cast<unsigned>(items + 2);
     if (with_user_settings && read_counter("UserItems", &user_items))
         total += static_cast<unsigned>(user_items + 2);
-    HWND progress = page ? GetDlgItem(page, CONTROL_PROGRESS) : NULL;
+    HWND progress = page ? GetDlgItem(page, IDC_PROGRESS) : NULL;
     progress_start(progress, total);
     if (progress)
         ShowWindow(progress, SW_SHOW);
     report_progress();
     if (frame) {
-        EnableWindow(GetDlgItem(frame, BUTTON_BACK), FALSE);
-        EnableWindow(GetDlgItem(frame, BUTTON_CANCEL), FALSE);
+        EnableWindow(GetDlgItem(frame, IDC_FRAME_BACK), FALSE);
+        EnableWindow(GetDlgItem(frame, IDC_FRAME_CANCEL), FALSE);
     }
 
-    show_phase(page, TEXT_DELETING_EXE_FILES);
+    show_phase(page, IDS_DELETING_EXE_FILES);
     if (!run_phase("ProgFiles", remove_program_files)) {
-        message_box(frame, MAKEINTRESOURCEA(MESSAGE_FILES_IN_USE), NULL, MB_ICONHAND);
+        message_box(frame, MAKEINTRESOURCEA(IDS_FILES_IN_USE), NULL, MB_ICONHAND);
         finish_run(frame);
         return 0;
     }
     switch_to_working_log();
-    show_phase(page, TEXT_DELETING_FILES);
+    show_phase(page, IDS_DELETING_FILES);
     run_phase("Files", remove_files);
-    show_phase(page, TEXT_DELETING_REGISTRY);
+    show_phase(page, IDS_DELETING_REGISTRY);
     run_phase("RegValue", remove_registry_value);
     run_phase("RegKeys", remove_registry_key);
-    show_phase(page, TEXT_DELETING_INI);
+    show_phase(page, IDS_DELETING_INI);
     run_phase("IniFile", remove_ini_entry);
     if (with_user_settings) {
-        show_phase(page, TEXT_DELETING_USER_FILES);
+        show_phase(page, IDS_DELETING_USER_FILES);
         run_phase("UserFile", remove_files);
-        show_phase(page, TEXT_DELETING_USER_REGISTRY);
+        show_phase(page, IDS_DELETING_USER_REGISTRY);
         run_phase("UserRegValue", remove_registry_value);
         run_phase("UserRegKeys", remove_registry_key);
-        show_phase(page, TEXT_DELETING_USER_PATH);
+        show_phase(page, IDS_DELETING_USER_PATH);
         run_phase("UserPath", remove_directories);
     }
-    show_phase(page, TEXT_DELETING_PATH);
+    show_phase(page, IDS_DELETING_PATH);
     run_phase("Path", remove_directories);
 
     delete_files(setup_state.uninstall_log_path, 0);

@@ -67,6 +67,8 @@ case "$command" in
       cat "$state/wineboot.log" >&2
       exit 1
     fi
+    # The first program after the boot waits for the prefix's services to settle.
+    timeout 60 wine cmd.exe /c exit 0 >/dev/null 2>&1 || true
     # A fake CD: drive R: is a folder of the run.
     mkdir -p "$state/cd"
     ln -sfn "$state/cd" "$WINEPREFIX/dosdevices/r:"

@@ -58,8 +58,10 @@ set_tests_properties(wine.prefix_cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix
 foreach(suite PayloadFiles ProfileCache Texts DialogTexts Startup Registry UninstallLog FileCopy
               Statements ProgramGroup CopyRun Uninstall)
     add_test(NAME wine.${suite} COMMAND wine_tests --gtest_filter=${suite}.*)
+    # One Windows program at a time: the prefix's services are shared.
     set_tests_properties(wine.${suite} PROPERTIES
         FIXTURES_REQUIRED wine_prefix
+        RESOURCE_LOCK wine_prefix
         LABELS wine
         TIMEOUT 300
         ENVIRONMENT "SETUP_TEST_FIXTURES=${TEST_FIXTURES};SETUP_EXE=$<TARGET_FILE:setup>;SETUP_TEST_CD=${WINE_STATE}/cd;SETUP_TEST_HSU_DLL=$<TARGET_FILE:hsu_test>;SETUP_TEST_HOLD_FILE=$<TARGET_FILE:hold_file>")
