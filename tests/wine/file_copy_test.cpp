@@ -160,6 +160,22 @@ TEST_F(FileCopy, FileNamedLikeTheTemporaryOneIsLeftAlone)
     EXPECT_EQ("someone's file", file_text(path("b.txt.vel~")));
 }
 
+TEST_F(FileCopy, FullDiskLeavesTheEarlierFileAndNoPartOfTheNewOne)
+{
+    // Drive S: is a 256 KiB file system made by the test run, when it can be.
+    if (GetFileAttributesA("S:\\") == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "no small file system for drive S: on this machine";
+    write_text("S:\\keep.dat", "earlier version");
+    write_file(path("big.dat"), Bytes(600000, 'b'));
+    ScriptedAnswers script;
+    EXPECT_FALSE(copy_file_entry("S:\\keep.dat", path("big.dat").c_str(), 0));
+    ASSERT_EQ(1u, script.shown.size());
+    EXPECT_EQ("The harddisk is full! Free some space and try it again!", script.shown[0].text);
+    EXPECT_EQ("earlier version", file_text("S:\\keep.dat"));
+    EXPECT_FALSE(file_exists("S:\\keep.dat.vel~"));
+    DeleteFileA("S:\\keep.dat");
+}
+
 TEST_F(FileCopy, DestinationThatCannotBeCreated)
 {
     write_text(path("a.txt"), "a");

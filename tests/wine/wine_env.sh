@@ -25,6 +25,9 @@ use_display() {
 }
 
 stop_all() {
+  if mountpoint -q "$state/full" 2>/dev/null; then
+    umount "$state/full" 2>/dev/null || true
+  fi
   if [ -d "$WINEPREFIX" ]; then
     timeout 20 wineserver -k >/dev/null 2>&1 || true
   fi
@@ -72,6 +75,12 @@ case "$command" in
     # A fake CD: drive R: is a folder of the run.
     mkdir -p "$state/cd"
     ln -sfn "$state/cd" "$WINEPREFIX/dosdevices/r:"
+    # A nearly full disk: drive S: is a 256 KiB file system, when this
+    # machine lets the run mount one (the disk-full tests skip otherwise).
+    mkdir -p "$state/full"
+    if mount -t tmpfs -o size=256k tmpfs "$state/full" 2>/dev/null; then
+      ln -sfn "$state/full" "$WINEPREFIX/dosdevices/s:"
+    fi
     echo "wine_env: prefix ready at $WINEPREFIX, display $DISPLAY"
     ;;
   run)
