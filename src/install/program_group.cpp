@@ -13,7 +13,7 @@
 
 namespace {
 
-enum { COMMAND_BLOCK_SIZE = 2048, NAME_LIMIT = 31 };
+enum { COMMAND_BLOCK_SIZE = 2048, NAME_LIMIT = 31, INITIATE_TIMEOUT_MS = 5000 };
 
 const char* const SHELL_FOLDERS =
     "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
@@ -78,8 +78,12 @@ void make_program_group(HWND page, int want_shortcut)
 {
     ATOM application = GlobalAddAtomA("PROGMAN");
     ATOM topic = GlobalAddAtomA("PROGMAN");
-    SendMessageA(HWND_BROADCAST, WM_DDE_INITIATE, reinterpret_cast<WPARAM>(page),
-                 MAKELPARAM(application, topic));
+    // The shell answers during this call. A top-level window of some hung
+    // program must not hang the installation with it: each window has a bound.
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(HWND_BROADCAST, WM_DDE_INITIATE, reinterpret_cast<WPARAM>(page),
+                        MAKELPARAM(application, topic), SMTO_ABORTIFHUNG, INITIATE_TIMEOUT_MS,
+                        &ignored);
 
     char app[NAME_LIMIT + 1], program[NAME_LIMIT + 1];
     read_product_names(app, program, sizeof app);
