@@ -7,8 +7,10 @@ long read_file_image(const char* path, unsigned char* buffer, size_t size)
 {
     const PayloadEntry* member = payload_lookup(path);
     if (member) {
-        if (!buffer)
-            return static_cast<long>(member->expanded_size) + 16;
+        if (!buffer) { // a size past what a long holds is not read at all
+            const uint32_t size = member->expanded_size;
+            return size <= 0x7FFFFFEFu ? static_cast<long>(size) + 16 : 0;
+        }
         return payload_read_member(member, buffer, size);
     }
     if (!buffer) {

@@ -1,6 +1,8 @@
 // Stand-in for the program's own message box until its dialog exists: it
-// reports the message on the standard output and answers with the default
-// button, so that a run never waits for an answer nobody can give.
+// reports the message on the standard output and answers by itself, so that a
+// run never waits for an answer nobody can give: with the default button,
+// except that a box whose buttons offer to try again (OK/Cancel, Retry/Cancel,
+// Abort/Retry/Ignore) gives up, so a prompt is never repeated without end.
 #include "config/message_box.h"
 
 #include <cstdio>
@@ -21,13 +23,19 @@ void resolve(LPCSTR source, char* dest, size_t size)
         text_copy(dest, size, source);
 }
 
-INT_PTR default_answer(unsigned flags)
+INT_PTR unattended_answer(unsigned flags)
 {
     static const INT_PTR answers[8][3] = {
         {IDOK, IDOK, IDOK},           {IDOK, IDCANCEL, IDCANCEL},
         {IDABORT, IDRETRY, IDIGNORE}, {IDYES, IDNO, IDCANCEL},
         {IDYES, IDNO, IDNO},          {IDRETRY, IDCANCEL, IDCANCEL},
         {IDOK, IDOK, IDOK},           {IDOK, IDOK, IDOK}};
+    switch (flags & 7) {
+    case 1:
+    case 5: return IDCANCEL;
+    case 2: return IDABORT;
+    default: break;
+    }
     unsigned button = (flags & 0x300) >> 8;
     return answers[flags & 7][button > 2 ? 0 : button];
 }
@@ -43,7 +51,7 @@ INT_PTR message_box(HWND owner, LPCSTR text, LPCSTR title, unsigned flags)
     if (message_box_answerer)
         return message_box_answerer(owner, text_buffer, title_buffer, flags);
 
-    INT_PTR answer = default_answer(flags);
+    INT_PTR answer = unattended_answer(flags);
     char line[900];
     int length = snprintf(line, sizeof line, "message [%s] %s (flags 0x%x) -> %d\n", title_buffer,
                           text_buffer, flags, static_cast<int>(answer));

@@ -23,6 +23,7 @@ namespace {
 
 enum {
     DISK_SECTION_SIZE = 60000,
+    MAX_DISKS = 999,
     HSU_SECTION_SIZE = 512
 };
 
@@ -84,10 +85,8 @@ int enough_space()
         if (free_units >= setup_state.required_space)
             return 1;
         unsigned short answer = show_message(IDS_DISK_FULL, "");
-        if (answer == IDABORT)
-            return 0;
-        if (answer == IDIGNORE)
-            return 1;
+        if (answer != IDRETRY) // any answer but Retry or Ignore (Escape too) stops
+            return answer == IDIGNORE;
     }
 }
 
@@ -178,7 +177,10 @@ int copy_disk_sections()
     static char entries[DISK_SECTION_SIZE];
     char disks_section[SETUP_DISK_SET_SIZE + 8], disk_section[SETUP_DISK_SET_SIZE + 16];
     snprintf(disks_section, sizeof disks_section, "%sDISKS", setup_state.disk_set);
-    const int disks = profile_get_int(disks_section, "disks", 4, setup_state.disk_file);
+    // A damaged file's count must not keep the run busy for ever.
+    int disks = profile_get_int(disks_section, "disks", 4, setup_state.disk_file);
+    if (disks > MAX_DISKS)
+        disks = MAX_DISKS;
     for (int disk = 1; disk <= disks; ++disk) {
         snprintf(disk_section, sizeof disk_section, "%sDISK%d", setup_state.disk_set, disk);
         list_section(disk_section, entries, sizeof entries);

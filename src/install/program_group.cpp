@@ -41,14 +41,20 @@ void send_commands(HWND page, const char* app, const char* program)
 {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, COMMAND_BLOCK_SIZE);
     char* commands = block ? static_cast<char*>(GlobalLock(block)) : NULL;
-    if (!commands)
+    if (!commands) {
+        if (block)
+            GlobalFree(block);
         return;
+    }
     build_progman_commands(setup_state.program_group, setup_state.install_dir, program, app,
                            commands, COMMAND_BLOCK_SIZE);
     GlobalUnlock(block);
-    // The block belongs to the shell from here on.
-    PostMessageA(setup_state.dde_partner, WM_DDE_EXECUTE, reinterpret_cast<WPARAM>(page),
-                 reinterpret_cast<LPARAM>(block));
+    // Once posted, the block belongs to the shell.
+    if (!PostMessageA(setup_state.dde_partner, WM_DDE_EXECUTE, reinterpret_cast<WPARAM>(page),
+                      reinterpret_cast<LPARAM>(block))) {
+        GlobalFree(block);
+        return;
+    }
     let_messages_run(20);
     PostMessageA(setup_state.dde_partner, WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(page), 0);
     let_messages_run(20);

@@ -6,6 +6,7 @@
 #include "app/setup_state.h"
 #include "base/text_buffer.h"
 #include "config/message_box.h"
+#include "config/payload.h"
 #include "config/profile_cache.h"
 #include "config/texts.h"
 #include "install/file_copy.h"
@@ -84,6 +85,12 @@ int read_disk_set()
 
 int file_size_units(const char* path, unsigned* units)
 {
+    // In a single-file setup the file is a member of the payload.
+    const PayloadEntry* member = payload_lookup(path);
+    if (member) {
+        *units = member->expanded_size / SETUP_SPACE_UNIT;
+        return 1;
+    }
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
                               OPEN_EXISTING, 0, NULL);
     if (file == INVALID_HANDLE_VALUE)
@@ -287,7 +294,8 @@ int add_files(HWND progress_control)
                 // numbers are passed over.
                 while (settings_entry_taken(settings_section, number, settings_file))
                     ++number;
-                char key[16], name[MAX_PATH], entry[SETUP_PATH_SIZE * 2];
+                static char entry[sizeof format + SETUP_PATH_SIZE];
+                char key[16], name[MAX_PATH];
                 snprintf(key, sizeof key, "%d", number++);
                 text_copy(name, sizeof name, found.cFileName);
                 size_t length = strlen(name);

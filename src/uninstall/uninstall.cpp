@@ -229,9 +229,9 @@ int uninstall_run(HWND page, int mode)
         return 1;
 
     const int with_user_settings = mode != 0;
-    unsigned total = static_cast<unsigned>(items + 2);
+    unsigned total = static_cast<unsigned>(items) + 2u;
     if (with_user_settings && read_counter("UserItems", &user_items))
-        total += static_cast<unsigned>(user_items + 2);
+        total += static_cast<unsigned>(user_items) + 2u;
     HWND progress = page ? GetDlgItem(page, IDC_PROGRESS) : NULL;
     progress_start(progress, total);
     if (progress)

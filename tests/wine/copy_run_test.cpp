@@ -251,8 +251,24 @@ TEST_F(CopyRun, SpaceCheckAbortRetryIgnore)
     ASSERT_EQ(2u, script.shown.size());
     EXPECT_EQ("The harddisk is full! Free some space and try it again!", script.shown[0].text);
     EXPECT_FALSE(file_exists(install_dir + "readme.txt"));
+    script.answers = {IDCANCEL}; // Escape: no Cancel button, but never a Retry
+    EXPECT_FALSE(copy_run(page.window(), 0));
     script.answers = {IDIGNORE};
     EXPECT_TRUE(copy_run(page.window(), 0));
+    EXPECT_TRUE(file_exists(install_dir + "readme.txt"));
+}
+
+TEST_F(CopyRun, DamagedDiskCountEndsInTime)
+{
+    // Two thousand million sections would keep the run busy for ever.
+    product("[CRTDISK1]\r\nreadme.txt\r\n", "");
+    write_text(source + "game.ini", "[Run Test]\r\nDSK=CRT\r\n[CRTDISKS]\r\nVersion=7\r\nfree1=10\r\n"
+                                    "disks=2000000000\r\n[CRTDISK1]\r\nreadme.txt\r\n");
+    profile_release_all();
+    TestPage page;
+    DWORD start = GetTickCount();
+    EXPECT_TRUE(copy_run(page.window(), 0));
+    EXPECT_LT(GetTickCount() - start, 60000u);
     EXPECT_TRUE(file_exists(install_dir + "readme.txt"));
 }
 

@@ -142,6 +142,22 @@ TEST_F(Statements, KindsFromTheStatements)
     EXPECT_TRUE(result.locate_found);
 }
 
+TEST_F(Statements, FileToCopyMayBeAPayloadMember)
+{
+    // A single-file setup: the COM file exists only inside the executable.
+    Bytes exe(100, 'M');
+    append_payload_record(&exe, 1, "packed.dat", Bytes(40000, 'p'), 70000);
+    append_payload_record(&exe, 4, "", Bytes(), 0);
+    write_file(folder.path("setup.exe"), exe);
+    ASSERT_EQ(0, payload_scan_file(folder.path("setup.exe").c_str()));
+    write_text(folder.path("Install.ini"), "[Member]\r\nCOM=From the payload\r\nCOPY=packed.dat\r\n");
+    profile_release_all();
+    ASSERT_TRUE(classify("Member", &result));
+    EXPECT_EQ(unsigned(PRODUCT_COPY_FILE), setup_state.product_kind);
+    EXPECT_EQ(4u, setup_state.required_space); // 70,000 expanded bytes
+    payload_release();
+}
+
 TEST_F(Statements, ProposedInstallDirectory)
 {
     char program_files[MAX_PATH];
