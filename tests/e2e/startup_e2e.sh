@@ -42,6 +42,7 @@ expect() { # expect DESCRIPTION CONDITION...
   fi
 }
 has() { grep -qF -- "$1" <<<"$output"; }
+winepath_of() { printf 'Z:%s' "${1//\//\\}"; }
 lacks() { ! grep -qF -- "$1" <<<"$output"; }
 exit_code() { [ "$code" -eq "$1" ]; }
 
@@ -101,6 +102,17 @@ run uninstall "$work/plain" '-uC:\nowhere\UnInst.inf'
 expect "no-information message" has "No uninstall information found! Terminating uninstall process!"
 expect "no wizard" lacks "wizard"
 expect "normal end" exit_code 1
+
+# Uninstall mode with a log that records items: the probe passes and the
+# uninstall wizard opens; nothing is removed before the user asks.
+mkdir -p "$work/installed"
+printf 'kept' > "$work/installed/game.dat"
+printf '[UnInst]\r\nPrg=Demo Game\r\nItems=-1\r\n[Files]\r\n0=%s\r\n' \
+  "$(winepath_of "$work/installed/game.dat")" > "$work/installed/UnInst.inf"
+run uninstall_wizard "$work/plain" "-u$(winepath_of "$work/installed/UnInst.inf")"
+expect "uninstall wizard opens" has "uninstall wizard: log $(winepath_of "$work/installed/UnInst.inf")"
+expect "no message" lacks "message ["
+expect "nothing removed yet" test -f "$work/installed/game.dat"
 
 # "-u" with a blank before the path is not the option: install mode.
 run blank "$work/plain" -u 'C:\x\UnInst.inf'
