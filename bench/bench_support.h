@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 inline double bench_now()
 {
@@ -34,4 +35,14 @@ inline void empty_folder(const std::string& folder)
             DeleteFileA((folder + found.cFileName).c_str());
     } while (FindNextFileA(search, &found));
     FindClose(search);
+}
+
+// Fills data with reproducible bytes that do not compress (as member data of a
+// real payload does not); seed carries on from one call to the next.
+inline void fill_pseudo_random(std::vector<unsigned char>& data, unsigned& seed)
+{
+    for (unsigned char& byte : data) {
+        seed = seed * 1103515245u + 12345u;
+        byte = static_cast<unsigned char>(seed >> 16);
+    }
 }

@@ -41,10 +41,7 @@ void make_plain_files(const std::string& folder)
     std::vector<unsigned char> data(TOTAL_BYTES / FILE_COUNT);
     unsigned seed = 7;
     for (int i = 0; i < FILE_COUNT; ++i) {
-        for (unsigned char& byte : data) {
-            seed = seed * 1103515245u + 12345u;
-            byte = static_cast<unsigned char>(seed >> 16);
-        }
+        fill_pseudo_random(data, seed);
         char name[32];
         snprintf(name, sizeof name, "file%03d.dat", i);
         HANDLE file = CreateFileA((folder + name).c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);

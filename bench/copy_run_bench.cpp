@@ -45,10 +45,7 @@ void make_product(const std::string& source, int count, size_t size)
     std::string disks;
     int disk = 0;
     for (int i = 0; i < count; ++i) {
-        for (unsigned char& byte : data) {
-            seed = seed * 1103515245u + 12345u;
-            byte = static_cast<unsigned char>(seed >> 16);
-        }
+        fill_pseudo_random(data, seed);
         char name[32];
         snprintf(name, sizeof name, "file%05d.dat", i);
         write_bytes(source + name, data);

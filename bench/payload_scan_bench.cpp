@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_support.h"
 #include "config/payload.h"
 #include "config/payload_format.h"
 
@@ -25,10 +26,7 @@ int write_bench_exe(const char* path)
     // data holds the marker's first byte every 256 bytes or so).
     int member = -2;
     for (; total + block.size() + PAYLOAD_HEADER_SIZE <= FILE_SIZE; ++member) {
-        for (unsigned char& byte : block) {
-            seed = seed * 1103515245u + 12345u;
-            byte = static_cast<unsigned char>(seed >> 16);
-        }
+        fill_pseudo_random(block, seed);
         if (member >= 0) {
             unsigned char header[PAYLOAD_HEADER_SIZE];
             char name[20];

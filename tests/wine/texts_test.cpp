@@ -109,13 +109,7 @@ protected:
     void SetUp() override
     {
         Texts::SetUp();
-        WNDCLASSA window_class = {};
-        window_class.lpfnWndProc = DefWindowProcA;
-        window_class.hInstance = GetModuleHandleA(NULL);
-        window_class.lpszClassName = "DialogTextsHost";
-        RegisterClassA(&window_class);
-        dialog = CreateWindowExA(0, "DialogTextsHost", "Cancel", WS_POPUP, 0, 0, 300, 200, NULL,
-                                 NULL, GetModuleHandleA(NULL), NULL);
+        dialog = create_test_window("DialogTextsHost", DefWindowProcA, NULL, 0, "Cancel");
         ASSERT_NE(nullptr, dialog);
         add_control("Static", SS_LEFT, 10);
         add_control("Static", SS_GRAYRECT, 11);

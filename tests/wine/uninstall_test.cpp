@@ -63,13 +63,7 @@ protected:
         text_copy(setup_state.program_group, sizeof setup_state.program_group, ("Un Test " + tag).c_str());
         setup_state.single_product = 0;
 
-        WNDCLASSA frame_class = {};
-        frame_class.lpfnWndProc = DefWindowProcA;
-        frame_class.hInstance = GetModuleHandleA(NULL);
-        frame_class.lpszClassName = "TestFrame";
-        RegisterClassA(&frame_class);
-        frame = CreateWindowExA(0, "TestFrame", "", WS_POPUP, 0, 0, 400, 300, NULL, NULL,
-                                GetModuleHandleA(NULL), NULL);
+        frame = create_test_window("TestFrame", DefWindowProcA, NULL, 0, "", 400, 300);
         for (int id : {14, 2})
             CreateWindowExA(0, "Button", "x", WS_CHILD, 0, 0, 10, 10, frame,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(NULL), NULL);

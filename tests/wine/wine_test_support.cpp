@@ -151,6 +151,19 @@ ScriptedAnswers::~ScriptedAnswers()
     active_script = NULL;
 }
 
+HWND create_test_window(const char* class_name, WNDPROC procedure, HWND parent, int id,
+                        const char* text, int width, int height)
+{
+    WNDCLASSA window_class = {};
+    window_class.lpfnWndProc = procedure;
+    window_class.hInstance = GetModuleHandleA(NULL);
+    window_class.lpszClassName = class_name;
+    RegisterClassA(&window_class); // fails harmlessly once registered
+    return CreateWindowExA(0, class_name, text, parent ? WS_CHILD : WS_POPUP, 0, 0, width, height,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleA(NULL), NULL);
+}
+
 namespace {
 
 LRESULT CALLBACK progress_recorder_proc(HWND window, UINT message, WPARAM first, LPARAM second)
@@ -169,14 +182,7 @@ LRESULT CALLBACK progress_recorder_proc(HWND window, UINT message, WPARAM first,
 
 ProgressRecorder::ProgressRecorder(HWND parent, int id)
 {
-    WNDCLASSA window_class = {};
-    window_class.lpfnWndProc = progress_recorder_proc;
-    window_class.hInstance = GetModuleHandleA(NULL);
-    window_class.lpszClassName = "ProgressRecorder";
-    RegisterClassA(&window_class);
-    window_ = CreateWindowExA(0, "ProgressRecorder", "", parent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10,
-                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleA(NULL), NULL);
+    window_ = create_test_window("ProgressRecorder", progress_recorder_proc, parent, id, "", 10, 10);
     SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
@@ -239,13 +245,7 @@ LRESULT CALLBACK test_page_proc(HWND window, UINT message, WPARAM first, LPARAM 
 
 TestPage::TestPage(HWND frame)
 {
-    WNDCLASSA window_class = {};
-    window_class.lpfnWndProc = test_page_proc;
-    window_class.hInstance = GetModuleHandleA(NULL);
-    window_class.lpszClassName = "TestInstallPage";
-    RegisterClassA(&window_class);
-    window_ = CreateWindowExA(0, "TestInstallPage", "", frame ? WS_CHILD : WS_POPUP, 0, 0, 300, 200,
-                              frame, NULL, GetModuleHandleA(NULL), NULL);
+    window_ = create_test_window("TestInstallPage", test_page_proc, frame);
     progress_ = new ProgressRecorder(window_, 128);
 }
 

@@ -52,6 +52,11 @@ struct ScriptedAnswers {
     ~ScriptedAnswers();
 };
 
+// A hidden window of a class registered for it (once) with procedure; a child
+// control of that id when parent is given, else a popup.
+HWND create_test_window(const char* class_name, WNDPROC procedure, HWND parent = NULL, int id = 0,
+                        const char* text = "", int width = 300, int height = 200);
+
 // A hidden window standing in for a progress control: it keeps every
 // percentage it is sent.
 class ProgressRecorder {
