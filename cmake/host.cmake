@@ -9,6 +9,18 @@ add_library(setup_pure STATIC ${PURE_SOURCES})
 target_include_directories(setup_pure PUBLIC src)
 target_compile_options(setup_pure PRIVATE ${WARNINGS} -g ${SANITIZERS})
 
+# The packer for the people who make setups: optimised, no sanitizers. Its
+# pure part is also built with them for the unit tests.
+add_executable(mksetup ${MKSETUP_SOURCES})
+target_include_directories(mksetup PRIVATE src tools/mksetup)
+target_compile_options(mksetup PRIVATE ${WARNINGS} -O2)
+set_target_properties(mksetup PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+add_library(mksetup_pure STATIC ${MKSETUP_PURE_SOURCES})
+target_include_directories(mksetup_pure PUBLIC tools/mksetup)
+target_link_libraries(mksetup_pure PUBLIC setup_pure)
+target_compile_options(mksetup_pure PRIVATE ${WARNINGS} -g ${SANITIZERS})
+
 add_subdirectory(tests/native)
 add_subdirectory(tools)
 

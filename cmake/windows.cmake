@@ -38,6 +38,13 @@ target_link_libraries(setup PRIVATE setup_core)
 target_link_options(setup PRIVATE ${STATIC_RUNTIME} -s -mwindows)
 set_target_properties(setup PROPERTIES OUTPUT_NAME setup RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
+# The packer, for people who make setups on Windows.
+add_executable(mksetup ${MKSETUP_SOURCES})
+target_include_directories(mksetup PRIVATE src tools/mksetup)
+target_compile_options(mksetup PRIVATE ${WARNINGS} -O2)
+target_link_options(mksetup PRIVATE ${STATIC_RUNTIME})
+set_target_properties(mksetup PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
 # Static checks: only system DLLs imported, no payload marker in the image.
 add_test(NAME static.imports_and_marker_${CMAKE_SYSTEM_PROCESSOR}
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/static/check_exe.sh $<TARGET_FILE:setup> ${CMAKE_OBJDUMP})
