@@ -44,7 +44,7 @@ bench: all
 	bash bench/run_bench.sh $(BUILD)
 
 fuzz: host
-	for name in profile_scan payload_records text_markup statement_text log_entries; do \
+	for name in profile_scan payload_records text_markup statement_text log_entries szdd_expand payload_listing; do \
 	    mkdir -p $(BUILD)/fuzz-corpus/$$name && \
 	    $(BUILD)/host/tests/fuzz/fuzz_$$name -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	        $(BUILD)/fuzz-corpus/$$name tests/fuzz/corpus/$$name || exit 1; \

@@ -42,11 +42,12 @@ add_executable(wine_tests
     ${CMAKE_SOURCE_DIR}/tests/wine/program_group_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/copy_run_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/uninstall_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/packed_setup_test.cpp
     ${CMAKE_SOURCE_DIR}/res/setup.rc)
 target_link_libraries(wine_tests PRIVATE setup_core gtest)
 target_compile_options(wine_tests PRIVATE ${WARNINGS} -O1)
 target_link_options(wine_tests PRIVATE ${STATIC_RUNTIME})
-add_dependencies(wine_tests test_fixtures setup hsu_test hold_file)
+add_dependencies(wine_tests test_fixtures setup hsu_test hold_file mksetup)
 set_target_properties(wine_tests PROPERTIES CROSSCOMPILING_EMULATOR "bash;${WINE_ENV};run;${WINE_STATE}")
 
 add_test(NAME wine.prefix_setup COMMAND bash ${WINE_ENV} setup ${WINE_STATE})
@@ -56,7 +57,7 @@ set_tests_properties(wine.prefix_cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix
 
 # One CTest entry per suite keeps the number of Wine starts small.
 foreach(suite PayloadFiles ProfileCache Texts DialogTexts Startup Registry UninstallLog FileCopy
-              Statements ProgramGroup CopyRun Uninstall)
+              Statements ProgramGroup CopyRun Uninstall PackedSetup)
     add_test(NAME wine.${suite} COMMAND wine_tests --gtest_filter=${suite}.*)
     # One Windows program at a time: the prefix's services are shared.
     set_tests_properties(wine.${suite} PROPERTIES
@@ -64,5 +65,5 @@ foreach(suite PayloadFiles ProfileCache Texts DialogTexts Startup Registry Unins
         RESOURCE_LOCK wine_prefix
         LABELS wine
         TIMEOUT 300
-        ENVIRONMENT "SETUP_TEST_FIXTURES=${TEST_FIXTURES};SETUP_EXE=$<TARGET_FILE:setup>;SETUP_TEST_CD=${WINE_STATE}/cd;SETUP_TEST_HSU_DLL=$<TARGET_FILE:hsu_test>;SETUP_TEST_HOLD_FILE=$<TARGET_FILE:hold_file>")
+        ENVIRONMENT "SETUP_TEST_FIXTURES=${TEST_FIXTURES};SETUP_EXE=$<TARGET_FILE:setup>;SETUP_TEST_CD=${WINE_STATE}/cd;SETUP_TEST_HSU_DLL=$<TARGET_FILE:hsu_test>;SETUP_TEST_HOLD_FILE=$<TARGET_FILE:hold_file>;SETUP_TEST_MKSETUP=$<TARGET_FILE:mksetup>")
 endforeach()

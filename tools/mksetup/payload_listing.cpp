@@ -19,7 +19,8 @@ size_t read_memory(void* context, unsigned char* dest, size_t count)
     size_t left = source->size - source->at;
     if (count > left)
         count = left;
-    memcpy(dest, source->bytes + source->at, count);
+    if (count > 0)
+        memcpy(dest, source->bytes + source->at, count);
     source->at += count;
     return count;
 }

@@ -163,15 +163,18 @@ void szdd_compress(const unsigned char* bytes, size_t size, char name_char,
     memset(text.data(), ' ', space_prefix);
     memcpy(text.data() + space_prefix, bytes, size);
     MatchFinder finder(text);
+    // A tree keeps only the newest of equal strings, so the spaces' last
+    // positions give the same matches as all of them.
     size_t unused;
-    for (size_t at = 0; at < space_prefix; ++at)
+    for (size_t at = space_prefix - SZDD_MAX_MATCH - 1; at < space_prefix; ++at)
         finder.insert(at, &unused);
 
     ItemWriter writer(out);
-    std::vector<unsigned char> longest(block_size);
-    std::vector<uint32_t> source(block_size);
-    std::vector<uint32_t> cost(block_size + 1);
-    std::vector<unsigned char> step(block_size);
+    const size_t parsed = size < block_size ? size : block_size;
+    std::vector<unsigned char> longest(parsed);
+    std::vector<uint32_t> source(parsed);
+    std::vector<uint32_t> cost(parsed + 1);
+    std::vector<unsigned char> step(parsed);
 
     for (size_t start = space_prefix; start < text.size(); start += block_size) {
         const size_t count = text.size() - start < block_size ? text.size() - start : block_size;
