@@ -7,6 +7,8 @@ here=$(realpath "$(dirname "$0")/..")
 wine_env="$here/tests/wine/wine_env.sh"
 state="$build/bench.wine"
 
+bash "$here/bench/pack_bench.sh" "$build/host/mksetup" "$here" "$build"
+
 bash "$wine_env" setup "$state" >/dev/null
 trap 'bash "$wine_env" cleanup "$state"' EXIT
 
