@@ -1,5 +1,5 @@
 # Native build: unit tests of the pure functions under AddressSanitizer and
-# UndefinedBehaviorSanitizer, libFuzzer targets, and the host tools.
+# UndefinedBehaviorSanitizer, libFuzzer targets, and the setup packer.
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
@@ -24,7 +24,6 @@ target_compile_options(mksetup_pure PRIVATE ${WARNINGS} -g ${SANITIZERS})
 include(${CMAKE_SOURCE_DIR}/tests/e2e/mksetup_tests.cmake)
 
 add_subdirectory(tests/native)
-add_subdirectory(tools)
 
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     add_subdirectory(tests/fuzz)

@@ -2,16 +2,16 @@
 # setup.exe started as a user would, on small distributions laid out here:
 # which mode it runs, which files it finds, what it tells the user, how it ends.
 #
-# usage: startup_e2e.sh SETUP_EXE WORK_DIR WINE_STATE PAYLOAD_APPEND
+# usage: startup_e2e.sh SETUP_EXE WORK_DIR WINE_STATE MKSETUP
 set -u
 setup_exe=$(realpath "$1")
 work=$(realpath -m "$2")
 wine_state=$(realpath -m "$3")
-payload_append=$(realpath -m "$4")
+mksetup=$(realpath -m "$4")
 wine_env=$(realpath "$(dirname "$0")/../wine/wine_env.sh")
 
-if [ ! -x "$payload_append" ]; then
-  echo "FAIL: host tool $payload_append is missing (build the host tree first: make)"
+if [ ! -x "$mksetup" ]; then
+  echo "FAIL: host tool $mksetup is missing (build the host tree first: make)"
   exit 1
 fi
 
@@ -81,17 +81,22 @@ expect "INTL cut to 15 characters" has '\longintl\VeryLongTextsNa'$'\n'
 mkdir -p "$work/single" "$work/members"
 printf '[DISKS]\r\nINTL=Texts.ini\r\n[Layout]\r\n0=Packed Game\r\n' > "$work/members/Install.ini"
 printf '%s' "$texts" > "$work/members/Texts.ini"
-cp "$work/members/Texts.ini" "$work/members/Texts.tmp"
-mscompress "$work/members/Texts.tmp" && mv "$work/members/Texts.tmp_" "$work/members/Texts.in_"
-"$payload_append" "$work/single/setup.exe" "$setup_exe" "$work/members/Install.ini" \
-  "$work/members/Texts.in_=Texts.ini"
+# The texts go in compressed by mscompress (a file already compressed is stored as it is).
+mkdir -p "$work/members/packed"
+cp "$work/members/Texts.ini" "$work/members/packed/Texts.in"
+mscompress "$work/members/packed/Texts.in" && mv "$work/members/packed/Texts.in_" "$work/members/packed/Texts.ini"
+"$mksetup" pack --stub "$setup_exe" --out "$work/single/setup.exe" "$work/members/Install.ini" \
+  "$work/members/packed/Texts.ini" >/dev/null
 run single "$work/single"
 expect "script read from the payload" has "product 0: Packed Game"
 expect "compressed texts member expanded" has "welcome (Deutsch): Willkommen!"
 
 # A damaged payload: message 1153, no wizard.
 mkdir -p "$work/damaged"
-"$payload_append" "$work/damaged/setup.exe" "$setup_exe" --end-type 2 "$work/members/Install.ini"
+"$mksetup" pack --stub "$setup_exe" --out "$work/damaged/setup.exe" "$work/members/Install.ini" >/dev/null
+# The closing record's type (44 bytes before the end) becomes 2.
+printf '\002' | dd of="$work/damaged/setup.exe" bs=1 seek=$(( $(stat -c %s "$work/damaged/setup.exe") - 44 )) \
+  conv=notrunc status=none
 run damaged "$work/damaged"
 expect "damaged-file message" has "message [Error] The file is damaged! Try to reload it from '"
 expect "no wizard" lacks "install wizard"
