@@ -147,10 +147,11 @@ int run(const std::vector<std::string>& arguments)
         return usage_error("no command given");
     const std::string& command = arguments[0];
     const size_t operands = arguments.size() - 1;
-    if (command == "--help" || command == "-h" || command == "help") {
-        fputs(usage_text, stdout);
-        return 0;
-    }
+    for (const std::string& argument : arguments)
+        if (argument == "--help" || argument == "-h" || command == "help") {
+            fputs(usage_text, stdout);
+            return 0;
+        }
     if (command == "compress" || command == "expand") {
         if (operands != 2)
             return usage_error(command + " needs IN and OUT");
