@@ -47,8 +47,8 @@ int compress_command(const std::string& in, const std::string& out)
     std::string error;
     if (!read_whole_file(in, &bytes, &error))
         return fail(error);
-    if (bytes.size() > UINT32_MAX)
-        return fail(in + " is 4 GiB or larger; the format cannot describe it");
+    if (bytes.size() > SZDD_MAX_INPUT)
+        return fail(in + " is too large for the compressed-file format (4 GiB at most)");
     std::string name = base_name(in);
     szdd_compress(bytes.data(), bytes.size(), name.empty() ? 0 : name.back(), &compressed);
     if (!write_file_atomically(out, compressed, &error))

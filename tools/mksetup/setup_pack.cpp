@@ -126,8 +126,8 @@ bool pack_setup(const std::vector<unsigned char>& stub, const std::vector<PackIn
                          " are the same to the setup program (case is not told apart)";
                 return false;
             }
-        if (inputs[i].data.size() > UINT32_MAX) {
-            *error = inputs[i].name + " is 4 GiB or larger";
+        if (inputs[i].data.size() > SZDD_MAX_INPUT) {
+            *error = inputs[i].name + " is too large for a setup (4 GiB at most)";
             return false;
         }
     }

@@ -21,9 +21,13 @@ enum {
 // True when bytes begin with the format's 8-byte magic.
 bool szdd_has_magic(const unsigned char* bytes, size_t size);
 
-// Compresses size bytes into out (replaced). name_char is stored in the header
-// as the name's replaced last character (0 for none). Inputs of 4 GiB and more
-// cannot be described by the header: the caller refuses them.
+// The largest input the compressor takes: the header holds a 32-bit length,
+// and positions are counted in 32 bits behind the ring's initial contents.
+constexpr uint64_t SZDD_MAX_INPUT = UINT32_MAX - 2 * SZDD_RING_SIZE;
+
+// Compresses size bytes (at most SZDD_MAX_INPUT; the caller refuses more) into
+// out (replaced). name_char is stored in the header as the name's replaced
+// last character (0 for none).
 void szdd_compress(const unsigned char* bytes, size_t size, char name_char,
                    std::vector<unsigned char>* out);
 
