@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <random>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,21 +11,9 @@
 #include "payload_listing.h"
 #include "setup_pack.h"
 #include "szdd.h"
+#include "test_bytes.h"
 
 namespace {
-
-typedef std::vector<unsigned char> Bytes;
-
-Bytes text_of(const std::string& text) { return Bytes(text.begin(), text.end()); }
-
-Bytes random_bytes(size_t size, unsigned seed)
-{
-    std::mt19937 generator(seed);
-    Bytes bytes(size);
-    for (unsigned char& b : bytes)
-        b = static_cast<unsigned char>(generator());
-    return bytes;
-}
 
 Bytes marker_bytes()
 {

@@ -9,21 +9,9 @@
 #include <vector>
 
 #include "szdd.h"
+#include "test_bytes.h"
 
 namespace {
-
-typedef std::vector<unsigned char> Bytes;
-
-Bytes random_bytes(size_t size, unsigned seed)
-{
-    std::mt19937 generator(seed);
-    Bytes bytes(size);
-    for (unsigned char& b : bytes)
-        b = static_cast<unsigned char>(generator());
-    return bytes;
-}
-
-Bytes text_of(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
 // Words from a small vocabulary: compressible like real text.
 Bytes wordy_text(size_t size, unsigned seed)

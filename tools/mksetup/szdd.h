@@ -18,7 +18,9 @@ enum {
     SZDD_MAX_MATCH = 18
 };
 
-// True when bytes begin with the format's 8-byte magic.
+inline constexpr unsigned char SZDD_MAGIC[8] = {'S', 'Z', 'D', 'D', 0x88, 0xF0, 0x27, 0x33};
+
+// True when bytes begin with SZDD_MAGIC.
 bool szdd_has_magic(const unsigned char* bytes, size_t size);
 
 // The largest input the compressor takes: the header holds a 32-bit length,

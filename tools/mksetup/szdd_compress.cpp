@@ -141,8 +141,7 @@ private:
 
 void write_header(uint64_t size, char name_char, std::vector<unsigned char>* out)
 {
-    static const unsigned char magic[8] = {'S', 'Z', 'D', 'D', 0x88, 0xF0, 0x27, 0x33};
-    out->assign(magic, magic + sizeof magic);
+    out->assign(SZDD_MAGIC, SZDD_MAGIC + sizeof SZDD_MAGIC);
     out->push_back('A');
     out->push_back(static_cast<unsigned char>(name_char));
     for (int i = 0; i < 4; ++i)

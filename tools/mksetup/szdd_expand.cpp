@@ -4,8 +4,6 @@
 
 namespace {
 
-const unsigned char szdd_magic[8] = {'S', 'Z', 'D', 'D', 0x88, 0xF0, 0x27, 0x33};
-
 // One flag byte and eight two-byte matches of 18 bytes each: no stream
 // expands by more than this factor.
 const uint64_t max_expansion = 9;
@@ -14,7 +12,7 @@ const uint64_t max_expansion = 9;
 
 bool szdd_has_magic(const unsigned char* bytes, size_t size)
 {
-    return size >= sizeof szdd_magic && memcmp(bytes, szdd_magic, sizeof szdd_magic) == 0;
+    return size >= sizeof SZDD_MAGIC && memcmp(bytes, SZDD_MAGIC, sizeof SZDD_MAGIC) == 0;
 }
 
 bool szdd_read_header(const unsigned char* bytes, size_t size, uint32_t* expanded_size,
