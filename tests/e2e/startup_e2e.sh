@@ -10,6 +10,9 @@ wine_state=$(realpath -m "$3")
 mksetup=$(realpath -m "$4")
 wine_env=$(realpath "$(dirname "$0")/../wine/wine_env.sh")
 
+# The prefix says so (and the entry is skipped) when it cannot run this build.
+bash "$wine_env" check "$wine_state" || exit $?
+
 if [ ! -x "$mksetup" ]; then
   echo "FAIL: host tool $mksetup is missing (build the host tree first: make)"
   exit 1

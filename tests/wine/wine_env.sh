@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # A private Wine prefix and X server for one run of the tests (or the demo).
 #
-#   wine_env.sh setup   STATE_DIR   make the prefix, start Xvfb and a persistent wineserver
+#   wine_env.sh setup   STATE_DIR [ARCH]   make the prefix, start Xvfb and a persistent wineserver
+#   wine_env.sh check   STATE_DIR   exit 0 when the prefix runs programs of its ARCH
 #   wine_env.sh run     STATE_DIR PROGRAM ARGS...   run a Windows program, bounded in time
 #   wine_env.sh cleanup STATE_DIR   stop the wineserver and Xvfb
 #
 # The prefix, its HOME and the X display live under STATE_DIR, never in the
 # user's own Wine or home folders. WINE_RUN_TIMEOUT bounds one program (s).
+#
+# ARCH (i686 or x86_64, default x86_64) is the processor of the programs the
+# prefix is made for. When this machine's Wine cannot run 32-bit programs,
+# setup still succeeds and records why; check (for an i686 prefix) and run
+# (of a 32-bit program) then print that one line and exit with 77, which the
+# test entries report as skipped. 64-bit programs run as ever.
 set -u
 command=$1
 state=$(realpath -m "$2")
@@ -21,6 +28,32 @@ export XDG_RUNTIME_DIR="$state/run"
 use_display() {
   if [ -s "$state/display" ]; then
     export DISPLAY=":$(cat "$state/display")"
+  fi
+}
+
+SKIP_CODE=77
+
+# The machine field of a PE file's header: 014c for i386, 8664 for x86_64.
+pe_machine() {
+  local offset
+  offset=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')
+  [ -n "$offset" ] && od -An -tx2 -j$((offset + 4)) -N2 "$1" 2>/dev/null | tr -d ' '
+}
+
+skip_if_unsupported() {
+  if [ -s "$state/unsupported" ]; then
+    echo "SKIP: $(cat "$state/unsupported")"
+    exit $SKIP_CODE
+  fi
+}
+
+# Records why the prefix cannot run 32-bit programs, if it cannot: the
+# system's own 32-bit command interpreter must start and end well.
+probe_32bit() {
+  local cmd32="$WINEPREFIX/drive_c/windows/syswow64/cmd.exe"
+  if [ ! -f "$cmd32" ] || ! timeout 60 wine "$cmd32" /c exit 0 >"$state/probe32.log" 2>&1; then
+    echo "32-bit Wine (wine32:i386) is not installed or does not start here, so the i686 build is not run" \
+      > "$state/unsupported"
   fi
 }
 
@@ -39,6 +72,7 @@ stop_all() {
 
 case "$command" in
   setup)
+    arch=${1:-x86_64}
     stop_all
     rm -rf "$state"
     mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$WINEPREFIX"
@@ -81,9 +115,20 @@ case "$command" in
     if mount -t tmpfs -o size=256k tmpfs "$state/full" 2>/dev/null; then
       ln -sfn "$state/full" "$WINEPREFIX/dosdevices/s:"
     fi
-    echo "wine_env: prefix ready at $WINEPREFIX, display $DISPLAY"
+    echo "$arch" > "$state/arch"
+    probe_32bit
+    if [ "$arch" = i686 ] && [ -s "$state/unsupported" ]; then
+      echo "wine_env: prefix at $WINEPREFIX cannot run $arch programs: $(cat "$state/unsupported")"
+    else
+      echo "wine_env: prefix ready at $WINEPREFIX for $arch, display $DISPLAY"
+    fi
+    ;;
+  check)
+    [ "$(cat "$state/arch" 2>/dev/null)" = i686 ] && skip_if_unsupported
+    exit 0
     ;;
   run)
+    [ "$(pe_machine "$1")" = 014c ] && skip_if_unsupported
     use_display
     exec timeout -k 5 "${WINE_RUN_TIMEOUT:-300}" wine "$@"
     ;;
@@ -91,7 +136,7 @@ case "$command" in
     stop_all
     ;;
   *)
-    echo "usage: wine_env.sh setup|run|cleanup STATE_DIR [PROGRAM ARGS...]" >&2
+    echo "usage: wine_env.sh setup|check|run|cleanup STATE_DIR [ARCH | PROGRAM ARGS...]" >&2
     exit 2
     ;;
 esac
