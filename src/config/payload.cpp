@@ -71,8 +71,11 @@ int bring_out(const PayloadEntry* entry, unsigned char* buffer, size_t buffer_si
         return ERROR_WRITE;
     }
     int error = 0;
-    if (SetFilePointer(exe, static_cast<LONG>(entry->data_offset), NULL, FILE_BEGIN) !=
-        entry->data_offset)
+    // Offsets reach 4 GiB: a plain 32-bit move would take those past 2 GiB as
+    // negative and fail.
+    LARGE_INTEGER offset;
+    offset.QuadPart = entry->data_offset;
+    if (!SetFilePointerEx(exe, offset, NULL, FILE_BEGIN))
         error = ERROR_READ;
     for (uint32_t left = entry->stored_size; !error && left > 0;) {
         DWORD piece = left < buffer_size ? left : static_cast<DWORD>(buffer_size);

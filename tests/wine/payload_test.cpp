@@ -134,4 +134,37 @@ TEST_F(PayloadFiles, ScanReportsDamageAndUnreadableFiles)
     EXPECT_EQ(nullptr, payload_lookup("a.ini"));
 }
 
+TEST_F(PayloadFiles, MemberBeyondTwoGibibytesIsRead)
+{
+    // A setup of a whole CD or more: the records may lie anywhere below 4 GiB.
+    // The gap is a hole in a sparse file, so this costs no disk space.
+    const uint64_t gap_end = 0x80000000ull + 4096;
+    Bytes records;
+    const Bytes text = to_bytes("[Far]\r\nKey=found past 2 GiB\r\n");
+    append_payload_record(&records, PAYLOAD_TYPE_MEMBER, "far.ini", text,
+                          static_cast<unsigned>(text.size()));
+    append_payload_record(&records, PAYLOAD_TYPE_END, "", Bytes(), 0);
+    const std::string exe = folder.path("big.exe");
+    HANDLE file = CreateFileA(exe.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    LARGE_INTEGER at;
+    at.QuadPart = static_cast<LONGLONG>(gap_end);
+    DWORD written = 0;
+    ASSERT_TRUE(SetFilePointerEx(file, at, NULL, FILE_BEGIN));
+    ASSERT_TRUE(WriteFile(file, records.data(), static_cast<DWORD>(records.size()), &written, NULL));
+    CloseHandle(file);
+
+    ASSERT_EQ(0, payload_scan_file(exe.c_str()));
+    Bytes image(text.size() + 16);
+    ASSERT_EQ(static_cast<long>(text.size()), read_file_image("far.ini", image.data(), image.size()));
+    EXPECT_EQ(0, memcmp(text.data(), image.data(), text.size()));
+    char temp_path[MAX_PATH];
+    unsigned char buffer[256];
+    ASSERT_EQ(static_cast<long>(text.size()),
+              payload_extract_member("far.ini", temp_path, sizeof temp_path, buffer, sizeof buffer));
+    EXPECT_EQ(text, read_file(temp_path));
+    DeleteFileA(temp_path);
+    DeleteFileA(exe.c_str());
+}
+
 } // namespace
