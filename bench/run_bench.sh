@@ -59,6 +59,7 @@ fi
 bench copy_bench 1800 "Z:${packed//\//\\}"
 bench copy_run_bench 1800
 bench uninstall_bench 1800
+bench progress_bench 600
 
 echo "BENCH setup_exe_i686_bytes $(stat -c %s "$build/win32/setup.exe")"
 echo "BENCH setup_exe_x64_bytes $(stat -c %s "$build/win64/setup.exe")"

@@ -21,6 +21,8 @@ target_include_directories(mksetup_pure PUBLIC tools/mksetup)
 target_link_libraries(mksetup_pure PUBLIC setup_pure)
 target_compile_options(mksetup_pure PRIVATE ${WARNINGS} -g ${SANITIZERS})
 
+include(${CMAKE_SOURCE_DIR}/tools/art/art.cmake)
+
 include(${CMAKE_SOURCE_DIR}/tests/e2e/mksetup_tests.cmake)
 
 add_subdirectory(tests/native)

@@ -19,7 +19,13 @@ set(WINDOWS_SOURCES
     src/install/disk_space.cpp
     src/install/program_group.cpp
     src/install/copy_run.cpp
-    src/ui/control_class_standin.cpp
+    src/ui/brushes.cpp
+    src/ui/drawing.cpp
+    src/ui/texture.cpp
+    src/ui/control_class.cpp
+    src/ui/control_paint.cpp
+    src/ui/dialog_paint.cpp
+    src/ui/caption.cpp
     src/uninstall/removal.cpp
     src/uninstall/uninstall.cpp)
 

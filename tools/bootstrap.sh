@@ -11,7 +11,7 @@ set -euo pipefail
 
 packages=(mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth
           mscompress imagemagick cmake make g++ clang libclang-rt-14-dev
-          googletest libgtest-dev binutils-mingw-w64 fonts-wine)
+          googletest libgtest-dev binutils-mingw-w64 fonts-wine fonts-liberation)
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null && SUDO="sudo"

@@ -9,6 +9,7 @@
 #include "config/profile_cache.h"
 #include "config/texts.h"
 #include "install/uninstall_log.h"
+#include "ui/brushes.h"
 #include "ui/control_class.h"
 #include "uninstall/uninstall.h"
 #include "resource_ids.h"

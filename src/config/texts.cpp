@@ -24,12 +24,16 @@ char message_markup[MARKUP_SIZE];
 char message_text[MESSAGE_TEXT_SIZE];
 char message_title[MARKUP_TITLE_SIZE];
 
+// Only a changed text is set back: setting a text is not harmless for every
+// control (an icon control takes WM_SETTEXT for its icon and would lose it).
 void translate_window_text(HWND window)
 {
-    char text[SETUP_PATH_SIZE];
+    char text[SETUP_PATH_SIZE] = "", original[SETUP_PATH_SIZE];
     GetWindowTextA(window, text, sizeof text);
+    text_copy(original, sizeof original, text);
     load_text(text, NULL, sizeof text);
-    SetWindowTextA(window, text);
+    if (strcmp(text, original) != 0)
+        SetWindowTextA(window, text);
 }
 
 UINT menu_item_state(HMENU menu, int position)

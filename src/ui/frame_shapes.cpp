@@ -2,17 +2,17 @@
 
 namespace {
 
-void add(FrameRects* out, int brush, int x, int y, int width, int height)
+void add(FrameLines* out, int brush, int x, int y, int width, int height)
 {
-    if (brush == 0 || out->count >= FRAME_MAX_RECTS)
+    if (brush == 0 || out->count >= FRAME_MAX_LINES)
         return;
-    out->rects[out->count++] = FrameRect{brush, x, y, width, height};
+    out->rects[out->count++] = FrameLine{brush, x, y, width, height};
 }
 
 } // namespace
 
 void ring_rects(int x, int y, int right, int bottom, int top_left, int fill, int bottom_right,
-                FrameRects* out)
+                FrameLines* out)
 {
     out->count = 0;
     add(out, top_left, x, y, right - x + 1, 1);
@@ -23,7 +23,7 @@ void ring_rects(int x, int y, int right, int bottom, int top_left, int fill, int
 }
 
 void thick_ring_rects(int x, int y, int w, int h, int bottom_right, int top_left, int fill,
-                      FrameRects* out)
+                      FrameLines* out)
 {
     out->count = 0;
     const int t = w < 5 || h < 5 ? 1 : 2;
@@ -39,7 +39,7 @@ void thick_ring_rects(int x, int y, int w, int h, int bottom_right, int top_left
 }
 
 void double_ring_rects(int x, int y, int right, int bottom, int dark, int light, int fill,
-                       int base, FrameRects* out)
+                       int base, FrameLines* out)
 {
     out->count = 0;
     const int W = right - x, H = bottom - y;
@@ -60,7 +60,7 @@ void double_ring_rects(int x, int y, int right, int bottom, int dark, int light,
     add(out, fill, x + u + v + 1, y + u + v + 1, right - 2 * (u + v) - x - 1, g - 1);
 }
 
-void bevel_rects(int x, int y, int w, int h, const int brushes[BEVEL_BRUSHES], FrameRects* out)
+void bevel_rects(int x, int y, int w, int h, const int brushes[BEVEL_BRUSHES], FrameLines* out)
 {
     out->count = 0;
     // Worked inward: each top-left step moves the corner in, each

@@ -3,30 +3,30 @@
 // the caller chooses; 0 stands for a missing brush, whose lines are left out.
 #pragma once
 
-struct FrameRect {
+struct FrameLine {
     int brush;
     int x, y, width, height;
 };
 
-enum { FRAME_MAX_RECTS = 16 };
+enum { FRAME_MAX_LINES = 16 };
 
-struct FrameRects {
-    FrameRect rects[FRAME_MAX_RECTS];
+struct FrameLines {
+    FrameLine rects[FRAME_MAX_LINES];
     int count;
 };
 
 // A one-pixel ring with inclusive right and bottom, filled inside when fill is given.
 void ring_rects(int x, int y, int right, int bottom, int top_left, int fill, int bottom_right,
-                FrameRects* out);
+                FrameLines* out);
 
 // A ring two pixels thick (one when w or h is below 5), filled inside.
 void thick_ring_rects(int x, int y, int w, int h, int bottom_right, int top_left, int fill,
-                      FrameRects* out);
+                      FrameLines* out);
 
 // Two nested rings over a base ring: light outside top-left and inside
 // bottom-right, dark the other way round.
 void double_ring_rects(int x, int y, int right, int bottom, int dark, int light, int fill,
-                       int base, FrameRects* out);
+                       int base, FrameLines* out);
 
 // Up to three rings worked inward, then the fill. brushes: outer, middle and
 // inner top-left, outer, middle and inner bottom-right, fill.
@@ -40,4 +40,4 @@ enum {
     BEVEL_FILL,
     BEVEL_BRUSHES
 };
-void bevel_rects(int x, int y, int w, int h, const int brushes[BEVEL_BRUSHES], FrameRects* out);
+void bevel_rects(int x, int y, int w, int h, const int brushes[BEVEL_BRUSHES], FrameLines* out);

@@ -15,11 +15,11 @@ namespace {
 
 using Rects = std::vector<std::vector<int>>; // brush, x, y, width, height
 
-Rects listed(const FrameRects& frame)
+Rects listed(const FrameLines& frame)
 {
     Rects out;
     for (int i = 0; i < frame.count; ++i) {
-        const FrameRect& r = frame.rects[i];
+        const FrameLine& r = frame.rects[i];
         out.push_back({r.brush, r.x, r.y, r.width, r.height});
     }
     return out;
@@ -29,7 +29,7 @@ enum { TL = 1, FILL = 2, BR = 3, BASE = 4 };
 
 TEST(FrameShapes, Rings)
 {
-    FrameRects frame;
+    FrameLines frame;
     ring_rects(0, 0, 9, 4, TL, FILL, BR, &frame);
     EXPECT_EQ((Rects{{TL, 0, 0, 10, 1}, {TL, 0, 0, 1, 4}, {BR, 0, 4, 9, 1}, {BR, 9, 1, 1, 4},
                      {FILL, 1, 1, 8, 3}}),
@@ -50,7 +50,7 @@ TEST(FrameShapes, Rings)
 TEST(FrameShapes, DoubleRings)
 {
     enum { DARK = 1, LIGHT = 2 };
-    FrameRects frame;
+    FrameLines frame;
     double_ring_rects(0, 0, 9, 5, DARK, LIGHT, 0, BASE, &frame);
     EXPECT_EQ((Rects{{BASE, 1, 1, 7, 1}, {BASE, 1, 1, 1, 3}, {BASE, 8, 1, 1, 3}, {BASE, 1, 4, 8, 1},
                      {LIGHT, 0, 0, 10, 1}, {LIGHT, 0, 0, 1, 5}, {LIGHT, 2, 3, 6, 1},
@@ -67,7 +67,7 @@ TEST(FrameShapes, DoubleRings)
 
 TEST(FrameShapes, BevelWorksInwardAndStopsAtZero)
 {
-    FrameRects frame;
+    FrameLines frame;
     // The progress control's outer frame: no inner ring, no fill.
     const int frame_brushes[BEVEL_BRUSHES] = {1, 1, 0, 2, 3, 0, 0};
     bevel_rects(0, 0, 10, 6, frame_brushes, &frame);

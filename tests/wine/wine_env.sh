@@ -25,6 +25,8 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export XDG_RUNTIME_DIR="$state/run"
 
+winepath_of() { printf 'Z:%s' "${1//\//\\}"; }
+
 use_display() {
   if [ -s "$state/display" ]; then
     export DISPLAY=":$(cat "$state/display")"
@@ -106,6 +108,18 @@ case "$command" in
     fi
     # The first program after the boot waits for the prefix's services to settle.
     timeout 60 wine cmd.exe /c exit 0 >/dev/null 2>&1 || true
+    # Wine draws the windows' frames and captions itself, as Windows would
+    # (there is no window manager on the test display), so the program's
+    # painted caption is seen.
+    printf '%s\r\n' 'REGEDIT4' '' \
+      '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Decorated"="N"' > "$state/desktop.reg"
+    timeout 60 wine regedit /S "$(winepath_of "$state/desktop.reg")" >/dev/null 2>&1 || true
+    # Wine's own fonts (Marlett for the caption buttons, MS Sans Serif, ...)
+    # are not found where this Wine looks for them; the prefix's font folder
+    # is searched.
+    for font in /usr/share/wine/fonts/*; do
+      [ -f "$font" ] && ln -sf "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+    done
     # A fake CD: drive R: is a folder of the run.
     mkdir -p "$state/cd"
     ln -sfn "$state/cd" "$WINEPREFIX/dosdevices/r:"
