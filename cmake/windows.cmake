@@ -22,6 +22,7 @@ set(WINDOWS_SOURCES
     src/ui/brushes.cpp
     src/ui/drawing.cpp
     src/ui/texture.cpp
+    src/ui/off_screen.cpp
     src/ui/control_class.cpp
     src/ui/control_paint.cpp
     src/ui/dialog_paint.cpp

@@ -11,6 +11,8 @@
 #include "install/uninstall_log.h"
 #include "ui/brushes.h"
 #include "ui/control_class.h"
+#include "ui/off_screen.h"
+#include "ui/texture.h"
 #include "uninstall/uninstall.h"
 #include "resource_ids.h"
 
@@ -72,6 +74,8 @@ void release_resources()
     setup_state.copy_buffer_handle = NULL;
     setup_state.copy_buffer = NULL;
     release_brushes();
+    release_texture_cache();
+    release_off_screen();
 }
 
 } // namespace

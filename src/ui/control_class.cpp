@@ -142,9 +142,10 @@ LRESULT on_set_text(HWND control, WPARAM wparam, LPARAM lparam)
     const int mode = control_mode(control);
     if (mode == SUP_MODE_PROGRESS) {
         // Painted at once: the caller may be in a loop that pumps no messages.
+        // Through the control's own DC, as an invalidation and a paint
+        // message cost more than the whole drawing on every step.
         set_slot(control, SLOT_CONTENT, static_cast<LONG_PTR>(wparam));
-        InvalidateRect(control, NULL, FALSE);
-        SendMessageA(control, WM_PAINT, 0, 0);
+        paint_control_now(control);
         return 1;
     }
     if (mode == SUP_MODE_ICON) {

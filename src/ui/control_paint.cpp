@@ -8,6 +8,7 @@
 #include "ui/control_class.h"
 #include "ui/control_slots.h"
 #include "ui/drawing.h"
+#include "ui/off_screen.h"
 #include "ui/progress_layout.h"
 #include "ui/texture.h"
 
@@ -182,30 +183,22 @@ void paint_progress_into(HWND control, HDC dc, const RECT& client)
 void paint_off_screen(HWND control, HDC dc, const RECT& client,
                       void (*paint)(HWND, HDC, const RECT&))
 {
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = memory ? CreateCompatibleBitmap(dc, client.right, client.bottom) : NULL;
-    if (!bitmap) {
-        if (memory)
-            DeleteDC(memory);
+    HDC memory = off_screen_dc(dc, client.right, client.bottom);
+    if (!memory) {
         paint(control, dc, client);
         return;
     }
-    HGDIOBJ old = SelectObject(memory, bitmap);
     FillRect(memory, &client, brush_set.face);
     paint(control, memory, client);
     BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
 }
 
 } // namespace
 
-void paint_control(HWND control)
+namespace {
+
+void paint_mode(HWND control, HDC dc, int mode)
 {
-    const int mode = control_mode(control);
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(control, &paint);
     RECT client;
     GetClientRect(control, &client);
     if (is_text_mode(mode))
@@ -218,5 +211,27 @@ void paint_control(HWND control)
         paint_off_screen(control, dc, client, paint_icon);
     else if (mode == SUP_MODE_PROGRESS)
         paint_off_screen(control, dc, client, paint_progress_into);
+}
+
+} // namespace
+
+void paint_control(HWND control)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(control, &paint);
+    paint_mode(control, dc, control_mode(control));
     EndPaint(control, &paint);
+}
+
+void paint_control_now(HWND control)
+{
+    if (!IsWindowVisible(control)) {
+        InvalidateRect(control, NULL, FALSE);
+        return;
+    }
+    HDC dc = GetDC(control);
+    if (!dc)
+        return;
+    paint_mode(control, dc, control_mode(control));
+    ReleaseDC(control, dc);
 }

@@ -40,5 +40,9 @@ void unlock_text(HWND control);
 // WM_PAINT of every mode.
 void paint_control(HWND control);
 
+// Paints the whole control at once through its own DC (when it is visible),
+// without waiting for a paint message.
+void paint_control_now(HWND control);
+
 // The control's font, or the stock system font.
 HFONT control_font(HWND control);

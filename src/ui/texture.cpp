@@ -13,12 +13,65 @@ const DWORD ROP_OR_PATTERN_AND_NOT_SOURCE = 0x00BA0B09;
 struct TileTarget {
     HDC dest, source;
     SIZE size;
+    int width, height; // of the area: only the part of a tile inside it is copied
 };
 
 void copy_tile(void* context, int x, int y)
 {
     const TileTarget* target = static_cast<const TileTarget*>(context);
-    BitBlt(target->dest, x, y, target->size.cx, target->size.cy, target->source, 0, 0, SRCCOPY);
+    const int left = x < 0 ? 0 : x, top = y < 0 ? 0 : y;
+    const int right = x + target->size.cx < target->width ? x + target->size.cx : target->width;
+    const int bottom = y + target->size.cy < target->height ? y + target->size.cy : target->height;
+    if (right > left && bottom > top)
+        BitBlt(target->dest, left, top, right - left, bottom - top, target->source, left - x,
+               top - y, SRCCOPY);
+}
+
+// The recoloured bitmap 152, kept while the colours it was made in hold: a
+// progress bar repaints its ground on every step.
+struct DefaultTexture {
+    HBITMAP bitmap;
+    HDC dc; // holds the bitmap, ready to copy from
+    HGDIOBJ original;
+    SIZE size;
+    COLORREF face, light, highlight;
+};
+
+DefaultTexture default_texture;
+
+HDC cached_default_texture(HDC dc, SIZE* size)
+{
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), light = GetSysColor(COLOR_3DLIGHT),
+                   highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
+    if (default_texture.bitmap &&
+        (default_texture.face != face || default_texture.light != light ||
+         default_texture.highlight != highlight))
+        release_texture_cache();
+    if (!default_texture.bitmap) {
+        HBITMAP monochrome =
+            LoadBitmapA(setup_state.instance, MAKEINTRESOURCEA(TEXTURE_BITMAP_ID));
+        if (!monochrome)
+            return NULL;
+        default_texture.bitmap = recolour_texture(dc, monochrome, &default_texture.size);
+        DeleteObject(monochrome);
+        default_texture.dc = default_texture.bitmap ? CreateCompatibleDC(dc) : NULL;
+        if (!default_texture.dc) {
+            release_texture_cache();
+            return NULL;
+        }
+        default_texture.original = SelectObject(default_texture.dc, default_texture.bitmap);
+        default_texture.face = face;
+        default_texture.light = light;
+        default_texture.highlight = highlight;
+    }
+    *size = default_texture.size;
+    return default_texture.dc;
+}
+
+void tile_from(HDC dc, HDC source, SIZE size, int area_x, int area_y, int width, int height)
+{
+    TileTarget target = {dc, source, size, width, height};
+    texture_tiles(area_x, area_y, width, height, size.cx, size.cy, copy_tile, &target);
 }
 
 // Copies the monochrome source through brush with the operation.
@@ -72,8 +125,7 @@ void tile_texture(HDC dc, HBITMAP texture, SIZE size, int area_x, int area_y, in
     if (!source)
         return;
     HGDIOBJ old = SelectObject(source, texture);
-    TileTarget target = {dc, source, size};
-    texture_tiles(area_x, area_y, width, height, size.cx, size.cy, copy_tile, &target);
+    tile_from(dc, source, size, area_x, area_y, width, height);
     SelectObject(source, old);
     DeleteDC(source);
 }
@@ -84,11 +136,14 @@ int paint_background_of(HWND window, HDC dc, int area_x, int area_y, int width, 
     SendMessageA(window, SUP_QUERY_BACKGROUND, SUP_QUERY_KEY, reinterpret_cast<LPARAM>(&answer));
     if (answer == SUP_NO_TEXTURE)
         return 0;
-    if (!answer)
-        answer = LoadBitmapA(setup_state.instance, MAKEINTRESOURCEA(TEXTURE_BITMAP_ID));
-    if (!answer)
-        return 0;
     SIZE size;
+    if (!answer) {
+        HDC texture = cached_default_texture(dc, &size);
+        if (!texture)
+            return 0;
+        tile_from(dc, texture, size, area_x, area_y, width, height);
+        return 1;
+    }
     HBITMAP texture = recolour_texture(dc, answer, &size);
     DeleteObject(answer);
     if (!texture)
@@ -96,4 +151,15 @@ int paint_background_of(HWND window, HDC dc, int area_x, int area_y, int width, 
     tile_texture(dc, texture, size, area_x, area_y, width, height);
     DeleteObject(texture);
     return 1;
+}
+
+void release_texture_cache()
+{
+    if (default_texture.dc) {
+        SelectObject(default_texture.dc, default_texture.original);
+        DeleteDC(default_texture.dc);
+    }
+    if (default_texture.bitmap)
+        DeleteObject(default_texture.bitmap);
+    default_texture = DefaultTexture{};
 }

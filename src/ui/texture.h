@@ -19,3 +19,6 @@ void tile_texture(HDC dc, HBITMAP texture, SIZE size, int area_x, int area_y, in
 // background query with, or bitmap 152, recoloured and tiled. Returns 0 when
 // the window wants the plain face colour or there is no bitmap.
 int paint_background_of(HWND window, HDC dc, int area_x, int area_y, int width, int height);
+
+// Deletes the kept copy of the recoloured bitmap 152 (made again when needed).
+void release_texture_cache();

@@ -18,11 +18,32 @@
 namespace {
 
 const char PARENT_CLASS[] = "LookTestParent";
+const char TARGET_CLASS[] = "LookTestTarget";
+
+// What a control sent to its parent or targets: message, wParam, lParam.
+struct Received {
+    UINT message;
+    WPARAM wparam;
+    LPARAM lparam;
+};
+std::vector<Received> received;
+
+LRESULT CALLBACK target_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == SUP_MOUSE_EVENT || message == SUP_ERASE_CHILD) {
+        received.push_back({message, wparam, lparam});
+        return 77;
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+}
 // When set, the test windows answer the background query with "no texture".
 bool plain_background;
 
 LRESULT CALLBACK parent_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
 {
+    if (message == SUP_CHILD_ACTIVE || message == SUP_CHILD_INACTIVE || message == WM_DROPFILES ||
+        message == WM_PARENTNOTIFY || message == WM_LBUTTONDOWN)
+        received.push_back({message, wparam, lparam});
     if (message == SUP_QUERY_BACKGROUND && wparam == SUP_QUERY_KEY && plain_background) {
         *reinterpret_cast<HBITMAP*>(lparam) = SUP_NO_TEXTURE;
         return 0;
@@ -88,6 +109,9 @@ protected:
             window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
             window_class.lpszClassName = PARENT_CLASS;
             ASSERT_TRUE(RegisterClassA(&window_class));
+            window_class.lpfnWndProc = target_proc;
+            window_class.lpszClassName = TARGET_CLASS;
+            ASSERT_TRUE(RegisterClassA(&window_class));
             registered = true;
         }
         refresh_brushes();
@@ -98,6 +122,7 @@ protected:
         for (HWND window : windows)
             DestroyWindow(window);
         plain_background = false;
+        received.clear();
     }
 
     HWND parent(int width = 320, int height = 200)
@@ -225,6 +250,59 @@ TEST_F(Look, WindowFactsAfterCreation)
     HFONT font = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
     SendMessageA(text, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
     EXPECT_EQ(reinterpret_cast<LRESULT>(font), SendMessageA(text, WM_GETFONT, 0, 0));
+}
+
+TEST_F(Look, MessagesReachTheirTargets)
+{
+    HWND window = parent();
+    HWND target = CreateWindowExA(0, TARGET_CLASS, "", WS_POPUP, 0, 0, 10, 10, NULL, NULL,
+                                  GetModuleHandleA(NULL), NULL);
+    windows.push_back(target);
+    HWND text = control(window, 0, "Mouse", 5, 5, 60, 16, 0, 42);
+    HWND box = control(window, 4, "", 20, 30, 40, 20, 0, 43);
+    received.clear(); // the parent heard of their creation
+
+    SendMessageA(text, SUP_SET_MOUSE_TARGET, 0, reinterpret_cast<LPARAM>(target));
+    EXPECT_EQ(77, SendMessageA(text, WM_RBUTTONUP, 0, 0)) << "the target's answer";
+    SendMessageA(text, SUP_SET_ERASE_TARGET, 0, reinterpret_cast<LPARAM>(target));
+    HDC dc = GetDC(text);
+    EXPECT_EQ(1, SendMessageA(text, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0));
+    ReleaseDC(text, dc);
+    SendMessageA(text, WM_ACTIVATE, WA_ACTIVE, 0);
+    SendMessageA(text, WM_ACTIVATE, WA_INACTIVE, 0);
+    SendMessageA(text, WM_DROPFILES, 0x1234, 0);
+    ASSERT_EQ(5u, received.size());
+    EXPECT_EQ(SUP_MOUSE_EVENT, received[0].message);
+    EXPECT_EQ(static_cast<WPARAM>(WM_RBUTTONUP), received[0].wparam);
+    EXPECT_EQ(42, received[0].lparam);
+    EXPECT_EQ(SUP_ERASE_CHILD, received[1].message);
+    EXPECT_EQ(reinterpret_cast<WPARAM>(dc), received[1].wparam);
+    EXPECT_EQ(42, received[1].lparam);
+    EXPECT_EQ(SUP_CHILD_ACTIVE, received[2].message);
+    EXPECT_EQ(reinterpret_cast<WPARAM>(text), received[2].wparam);
+    EXPECT_EQ(SUP_CHILD_INACTIVE, received[3].message);
+    EXPECT_EQ(static_cast<UINT>(WM_DROPFILES), received[4].message);
+    EXPECT_EQ(0x1234u, received[4].wparam);
+    EXPECT_EQ(42, received[4].lparam);
+
+    // Without a target a click on an enabled control goes to the parent, in
+    // its client coordinates.
+    received.clear();
+    SendMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
+    ASSERT_EQ(2u, received.size());
+    EXPECT_EQ(static_cast<UINT>(WM_PARENTNOTIFY), received[0].message);
+    EXPECT_EQ(43, HIWORD(received[0].lparam));
+    EXPECT_EQ(static_cast<UINT>(WM_LBUTTONDOWN), received[1].message);
+    EXPECT_EQ(23, static_cast<short>(LOWORD(received[1].lparam)));
+    EXPECT_EQ(34, static_cast<short>(HIWORD(received[1].lparam)));
+
+    // A red gradient: column x of a bitmap control w wide is red x * 255 / w.
+    HWND gradient = control(window, 10, "", 5, 60, 100, 20);
+    EXPECT_EQ(1, SendMessageA(gradient, SUP_MAKE_GRADIENT, 0, 0));
+    const Pixels pixels = capture_window(gradient);
+    EXPECT_EQ(static_cast<uint32_t>(50 * 255 / 100) << 16, pixels.at(50, 10));
+    EXPECT_EQ(static_cast<uint32_t>(10 * 255 / 100) << 16, pixels.at(10, 10));
+    EXPECT_EQ(BLACK, pixels.at(99, 10)) << "the raised frame's dark edge";
 }
 
 TEST_F(Look, TextureIsRecolouredAndContinuesUnderTheProgressBar)
