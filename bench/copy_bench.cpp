@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "bench_support.h"
 #include "base/text_buffer.h"
 #include "install/file_copy.h"

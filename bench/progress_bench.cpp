@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "bench_support.h"
 #include "ui/brushes.h"
 #include "ui/control_class.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "bench_support.h"
 #include "base/text_buffer.h"
 #include "install/uninstall_log.h"

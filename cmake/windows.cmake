@@ -2,7 +2,7 @@
 enable_language(RC)
 
 set(WINDOWS_SOURCES
-    src/app/setup_state.cpp
+    src/base/setup_state.cpp
     src/app/program_path.cpp
     src/app/wizard_standin.cpp
     src/config/lz_file.cpp
@@ -27,6 +27,7 @@ set(WINDOWS_SOURCES
     src/ui/control_paint.cpp
     src/ui/dialog_paint.cpp
     src/ui/caption.cpp
+    src/ui/caption_dialog.cpp
     src/uninstall/removal.cpp
     src/uninstall/uninstall.cpp)
 

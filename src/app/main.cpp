@@ -3,7 +3,7 @@
 
 #include "app/command_line.h"
 #include "app/program_path.h"
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "app/wizard.h"
 #include "config/payload.h"
 #include "config/profile_cache.h"

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/module_directory.h"
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 
 void make_program_path(char* dest, size_t size, const char* file_name)
 {

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "base/text_buffer.h"
 #include "config/profile_cache.h"
 #include "config/texts.h"

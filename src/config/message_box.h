@@ -3,10 +3,7 @@
 #pragma once
 #include <windows.h>
 
-enum : unsigned {
-    MSG_DONT_SHOW_AGAIN = 0x01000000, // offer "Dont show this dialog in the future"
-    MSG_MODELESS = 0x02000000         // create the box modeless and return its window
-};
+#include "config/message_box_layout.h"
 
 // text and title: a string-table number (MAKEINTRESOURCEA), a text, or null.
 // owner null means frame_window. Returns the number of the button pressed.

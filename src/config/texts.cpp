@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "base/text_buffer.h"
 #include "config/message_box.h"
 #include "config/profile_cache.h"

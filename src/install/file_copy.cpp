@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "base/text_buffer.h"
 #include "config/lz_file.h"
 #include "config/message_box.h"

@@ -2,7 +2,7 @@
 
 #include <dde.h>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "base/text_buffer.h"
 #include "config/profile_cache.h"
 #include "install/file_copy.h"

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 
 namespace {
 

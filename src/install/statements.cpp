@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "base/text_buffer.h"
 #include "config/message_box.h"
 #include "config/payload.h"

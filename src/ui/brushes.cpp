@@ -1,6 +1,6 @@
 #include "ui/brushes.h"
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 
 BrushSet brush_set;
 

@@ -1,6 +1,6 @@
 #include "ui/caption.h"
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "ui/caption_layout.h"
 
 int caption_reading;

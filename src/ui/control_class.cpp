@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "ui/brushes.h"
 #include "ui/control_slots.h"
 #include "ui/gradient.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "ui/brushes.h"
 #include "ui/control_class.h"
 #include "ui/control_slots.h"

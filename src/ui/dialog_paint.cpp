@@ -1,6 +1,6 @@
 #include "ui/dialog_paint.h"
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "base/text_buffer.h"
 #include "config/texts.h"
 #include "ui/brushes.h"

@@ -1,6 +1,6 @@
 #include "ui/texture.h"
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "ui/control_class.h"
 #include "ui/texture_layout.h"
 

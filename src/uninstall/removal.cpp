@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "base/text_buffer.h"
 #include "install/file_copy.h"
 #include "install/file_names.h"

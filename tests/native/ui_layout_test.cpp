@@ -10,6 +10,7 @@
 #include "ui/gradient.h"
 #include "ui/progress_layout.h"
 #include "ui/texture_layout.h"
+#include "ui/window_placement.h"
 
 namespace {
 
@@ -231,6 +232,32 @@ TEST(TextureLayout, LightColour)
     EXPECT_EQ(0xE0E0E0u, texture_light_colour(0xE0E0E0, 0xC0C0C0, 0xFFFFFF));
     EXPECT_EQ(0xDFDFDFu, texture_light_colour(0xC0C0C0, 0xC0C0C0, 0xFFFFFF));
     EXPECT_EQ(0x208F40u, texture_light_colour(0x102030, 0x102030, 0x30FF50));
+}
+
+TEST(WindowPlacement, CentredOverTheReferenceAndKeptOnTheScreen)
+{
+    struct Case {
+        const char* what;
+        int width, height;
+        bool over_reference;
+        PlacementRect reference;
+        int x, y;
+    } cases[] = {
+        {"over the screen", 300, 200, false, {}, 362, 284},
+        {"over a reference", 100, 50, true, {100, 100, 401, 301}, 200, 175},
+        {"odd differences truncate toward zero", 100, 50, true, {0, 0, 99, 49}, 0, 0},
+        {"past the right and bottom edge", 200, 100, true, {900, 700, 1100, 800}, 824, 668},
+        {"a reference off the top left", 100, 100, true, {-300, -300, -100, -100}, 0, 0},
+        {"a window larger than the screen", 1200, 900, false, {}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        int x = -1, y = -1;
+        centre_position(c.width, c.height, 1024, 768, c.over_reference ? &c.reference : nullptr,
+                        &x, &y);
+        EXPECT_EQ(c.x, x);
+        EXPECT_EQ(c.y, y);
+    }
 }
 
 } // namespace

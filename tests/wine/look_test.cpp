@@ -5,11 +5,12 @@
 
 #include <windows.h>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "look_test_ids.h"
 #include "pixels.h"
 #include "ui/brushes.h"
 #include "ui/caption.h"
+#include "ui/caption_dialog.h"
 #include "ui/caption_layout.h"
 #include "ui/control_class.h"
 #include "ui/dialog_paint.h"
@@ -68,7 +69,7 @@ INT_PTR CALLBACK gallery_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
 {
     switch (message) {
     case WM_INITDIALOG:
-        page_default_proc(dialog, message, wparam, reinterpret_cast<LPARAM>(gallery_ids));
+        caption_dialog_proc(dialog, message, wparam, reinterpret_cast<LPARAM>(gallery_ids));
         SendDlgItemMessageA(dialog, IDC_G_HUES, SUP_MAKE_GRADIENT, 5, 0);
         SendDlgItemMessageA(dialog, IDC_G_BANDS, SUP_MAKE_GRADIENT, 3, 0);
         SendDlgItemMessageA(dialog, IDC_G_PROGRESS, WM_SETTEXT, 57, 0);
@@ -77,21 +78,13 @@ INT_PTR CALLBACK gallery_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
         SetDlgItemTextA(dialog, IDC_G_EDIT, "An edit control");
         return TRUE;
     case SUP_QUERY_BACKGROUND:
-        if (wparam == SUP_QUERY_KEY && plain_background)
+        if (wparam == SUP_QUERY_KEY && plain_background) {
             *reinterpret_cast<HBITMAP*>(lparam) = SUP_NO_TEXTURE;
-        return TRUE;
-    case WM_NCPAINT:
-        DefWindowProcA(dialog, message, wparam, lparam);
-        paint_caption(dialog, -1, CAPTION_STRIP | CAPTION_TEXT);
-        return TRUE;
-    case WM_NCACTIVATE: {
-        const LRESULT result = DefWindowProcA(dialog, message, wparam, lparam);
-        paint_caption(dialog, wparam ? 1 : 0, CAPTION_STRIP | CAPTION_TEXT);
-        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, result);
-        return TRUE;
-    }
+            return TRUE;
+        }
+        return caption_dialog_proc(dialog, message, wparam, lparam);
     default:
-        return page_default_proc(dialog, message, wparam, lparam);
+        return caption_dialog_proc(dialog, message, wparam, lparam);
     }
 }
 
@@ -142,12 +135,13 @@ protected:
                                GetModuleHandleA(NULL), NULL);
     }
 
+    // Centred on the screen by the caption procedure (there is no frame).
     HWND gallery()
     {
         HWND dialog = CreateDialogParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_GALLERY),
                                          NULL, gallery_proc, 0);
         windows.push_back(dialog);
-        SetWindowPos(dialog, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        ShowWindow(dialog, SW_SHOW);
         SetActiveWindow(dialog);
         pump_messages(200);
         return dialog;
@@ -533,6 +527,9 @@ TEST_F(Look, CaptionStripAndTextActiveAndInactive)
     HWND dialog = gallery();
     RECT rect;
     GetWindowRect(dialog, &rect);
+    // Opened without a frame, the caption procedure centres it on the screen.
+    EXPECT_EQ((GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2, rect.left);
+    EXPECT_EQ((GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2, rect.top);
     CaptionMetrics metrics = {GetSystemMetrics(SM_CXFRAME),    GetSystemMetrics(SM_CYFRAME),
                               GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME),
                               GetSystemMetrics(SM_CXBORDER),   GetSystemMetrics(SM_CYBORDER),

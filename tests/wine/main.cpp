@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 
 int main(int argc, char** argv)
 {

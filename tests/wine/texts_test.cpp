@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "base/text_buffer.h"
 #include "config/profile_cache.h"
 #include "config/texts.h"

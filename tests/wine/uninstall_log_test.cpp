@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "install/uninstall_log.h"
 #include "wine_test_support.h"
 

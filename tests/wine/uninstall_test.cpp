@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/setup_state.h"
+#include "base/setup_state.h"
 #include "base/text_buffer.h"
 #include "config/payload.h"
 #include "config/profile_cache.h"

@@ -1,0 +1,3 @@
+#include "base/setup_state.h"
+
+SetupState setup_state;
