@@ -48,3 +48,19 @@
 #define IDC_FRAME_BACK 14
 #define IDC_PHASE_TEXT 126
 #define IDC_PROGRESS 128
+
+// The message box: templates 990 (modal) and 995 (system-modal).
+#define IDD_MESSAGE 990
+#define IDD_MESSAGE_SYSTEM_MODAL 995
+#define IDC_MESSAGE_BUTTON_1 21
+#define IDC_MESSAGE_BUTTON_2 22
+#define IDC_MESSAGE_BUTTON_3 23
+#define IDC_MESSAGE_DONT_SHOW 200
+#define IDC_MESSAGE_TEXT 300
+#define IDC_MESSAGE_ICON 57669
+
+// The wizard frame: template 1500, of the window class "Setup".
+#define IDD_FRAME 1500
+#define IDC_FRAME_FINISH 1
+#define IDC_FRAME_LINE 13
+#define IDC_FRAME_NEXT 15
