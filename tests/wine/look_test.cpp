@@ -347,6 +347,26 @@ TEST_F(Look, TextureIsRecolouredAndContinuesUnderTheProgressBar)
     }
 }
 
+// The 32 x 32 icon drawn over a ground of one colour.
+Pixels icon_on(HICON icon, COLORREF ground)
+{
+    HDC screen = GetDC(NULL);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 32, 32);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    HBRUSH brush = CreateSolidBrush(ground);
+    RECT all = {0, 0, 32, 32};
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    DrawIcon(memory, 0, 0, icon);
+    Pixels drawn = capture_dc(memory, 32, 32);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(NULL, screen);
+    return drawn;
+}
+
 TEST_F(Look, ShadowedTextFramesAndTheIconWell)
 {
     HWND window = parent();
@@ -385,37 +405,17 @@ TEST_F(Look, ShadowedTextFramesAndTheIconWell)
     EXPECT_EQ(face(), well.at(1, 1));
     HICON loaded = LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(130));
     ASSERT_NE(nullptr, loaded);
-    HDC screen = GetDC(NULL);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 32, 32);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    int compared = 0;
-    for (COLORREF ground : {RGB(255, 0, 255), RGB(0, 255, 0)}) {
-        // Pixels that come out the same on two grounds are the icon's own.
-        HBRUSH brush = CreateSolidBrush(ground);
-        RECT all = {0, 0, 32, 32};
-        FillRect(memory, &all, brush);
-        DeleteObject(brush);
-        DrawIcon(memory, 0, 0, loaded);
-        static Pixels first;
-        const Pixels drawn = capture_dc(memory, 32, 32);
-        if (compared++ == 0) {
-            first = drawn;
-            continue;
-        }
-        int opaque = 0;
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x)
-                if (drawn.at(x, y) == first.at(x, y)) {
-                    ++opaque;
-                    ASSERT_EQ(drawn.at(x, y), well.at(3 + x, 3 + y)) << x << "," << y;
-                }
-        EXPECT_GT(opaque, 200);
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(NULL, screen);
+    // Pixels that come out the same on two grounds are the icon's own.
+    const Pixels on_magenta = icon_on(loaded, RGB(255, 0, 255));
+    const Pixels on_green = icon_on(loaded, RGB(0, 255, 0));
+    int opaque = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            if (on_magenta.at(x, y) == on_green.at(x, y)) {
+                ++opaque;
+                ASSERT_EQ(on_magenta.at(x, y), well.at(3 + x, 3 + y)) << x << "," << y;
+            }
+    EXPECT_GT(opaque, 200);
 }
 
 // Share of the pixels of rect (in the dialog's client area) where the texture
