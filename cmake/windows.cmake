@@ -5,6 +5,7 @@ set(WINDOWS_SOURCES
     src/base/setup_state.cpp
     src/app/program_path.cpp
     src/app/wizard_standin.cpp
+    src/app/wizard_frame.cpp
     src/config/lz_file.cpp
     src/config/payload.cpp
     src/config/file_image.cpp
