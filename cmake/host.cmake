@@ -23,6 +23,12 @@ target_compile_options(mksetup_pure PRIVATE ${WARNINGS} -g ${SANITIZERS})
 
 include(${CMAKE_SOURCE_DIR}/tools/art/art.cmake)
 
+# The GUI driver's script language and PNG writer, for the unit tests.
+add_library(gui_driver_pure STATIC ${CMAKE_SOURCE_DIR}/tools/gui_driver/driver_script.cpp
+            ${CMAKE_SOURCE_DIR}/tools/gui_driver/png_file.cpp)
+target_include_directories(gui_driver_pure PUBLIC ${CMAKE_SOURCE_DIR}/tools/gui_driver)
+target_compile_options(gui_driver_pure PRIVATE ${WARNINGS} -g ${SANITIZERS})
+
 include(${CMAKE_SOURCE_DIR}/tests/e2e/mksetup_tests.cmake)
 
 add_subdirectory(tests/native)

@@ -7,3 +7,24 @@ add_test(NAME e2e.${ARCH}.startup
 set_tests_properties(e2e.${ARCH}.startup PROPERTIES FIXTURES_REQUIRED ${WINE_FIXTURE}
                      RESOURCE_LOCK ${WINE_LOCK} SKIP_RETURN_CODE ${WINE_SKIP_CODE}
                      LABELS e2e TIMEOUT 600)
+
+# The GUI driver (for the tests and the demo) against a small program.
+add_executable(gui_driver ${CMAKE_SOURCE_DIR}/tools/gui_driver/main.cpp
+               ${CMAKE_SOURCE_DIR}/tools/gui_driver/driver_script.cpp
+               ${CMAKE_SOURCE_DIR}/tools/gui_driver/png_file.cpp)
+target_compile_options(gui_driver PRIVATE ${WARNINGS} -O2)
+target_link_libraries(gui_driver PRIVATE user32 gdi32)
+target_link_options(gui_driver PRIVATE ${STATIC_RUNTIME})
+set_target_properties(gui_driver PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+add_executable(driver_target ${CMAKE_SOURCE_DIR}/tests/e2e/driver_target.cpp
+               ${CMAKE_SOURCE_DIR}/tests/e2e/driver_target.rc)
+target_compile_options(driver_target PRIVATE ${WARNINGS} -O1)
+target_link_options(driver_target PRIVATE ${STATIC_RUNTIME})
+
+add_test(NAME e2e.${ARCH}.gui_driver
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/gui_driver_e2e.sh $<TARGET_FILE:gui_driver>
+                 $<TARGET_FILE:driver_target> ${CMAKE_BINARY_DIR}/gui-driver-e2e ${WINE_STATE})
+set_tests_properties(e2e.${ARCH}.gui_driver PROPERTIES FIXTURES_REQUIRED ${WINE_FIXTURE}
+                     RESOURCE_LOCK ${WINE_LOCK} SKIP_RETURN_CODE ${WINE_SKIP_CODE}
+                     LABELS e2e TIMEOUT 300)

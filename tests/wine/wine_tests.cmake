@@ -47,6 +47,7 @@ add_executable(wine_tests
     ${CMAKE_SOURCE_DIR}/tests/wine/uninstall_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/packed_setup_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/pixels.cpp
+    ${CMAKE_SOURCE_DIR}/tools/gui_driver/png_file.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/look_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/templates_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/wizard_frame_test.cpp
@@ -54,6 +55,7 @@ add_executable(wine_tests
     ${CMAKE_SOURCE_DIR}/tests/wine/look_test.rc
     ${CMAKE_SOURCE_DIR}/tests/wine/wizard_test.rc)
 target_link_libraries(wine_tests PRIVATE setup_core gtest)
+target_include_directories(wine_tests PRIVATE ${CMAKE_SOURCE_DIR}/tools/gui_driver)
 target_compile_options(wine_tests PRIVATE ${WARNINGS} -O1)
 target_link_options(wine_tests PRIVATE ${STATIC_RUNTIME})
 add_dependencies(wine_tests test_fixtures setup hsu_test hold_file mksetup)

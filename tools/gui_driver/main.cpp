@@ -1,0 +1,383 @@
+// gui_driver: drives another program's windows from a script, as a person
+// would, for the tests and the demo. Every wait has a bound; a failed step
+// ends the run with exit code 1, after printing the windows it saw.
+//
+//   gui_driver SCRIPT_FILE
+//   gui_driver -e "STEP; STEP; ..."
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "driver_script.h"
+#include "png_file.h"
+
+namespace {
+
+const DWORD DEFAULT_WAIT_MS = 10000;
+const DWORD MESSAGE_TIMEOUT_MS = 5000;
+const DWORD POLL_MS = 50;
+
+HWND current; // the window the steps work on
+
+std::string text_of(HWND window)
+{
+    char text[1024] = "";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, MESSAGE_TIMEOUT_MS, &length);
+    text[sizeof text - 1] = '\0';
+    return text;
+}
+
+std::string class_of(HWND window)
+{
+    char name[128] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+void describe(HWND window, int depth)
+{
+    printf("%*s%p id %d class \"%s\" text \"%s\"%s%s\n", depth * 2, "", static_cast<void*>(window),
+           GetDlgCtrlID(window), class_of(window).c_str(), text_of(window).c_str(),
+           IsWindowVisible(window) ? "" : " hidden", IsWindowEnabled(window) ? "" : " disabled");
+}
+
+BOOL CALLBACK describe_child(HWND child, LPARAM)
+{
+    if (GetParent(child) == current)
+        describe(child, 2);
+    return TRUE;
+}
+
+BOOL CALLBACK describe_top(HWND window, LPARAM)
+{
+    if (IsWindowVisible(window))
+        describe(window, 1);
+    return TRUE;
+}
+
+// What a failing run saw: the visible top-level windows and the current one's controls.
+void dump_windows()
+{
+    printf("gui_driver: visible top-level windows:\n");
+    EnumWindows(describe_top, 0);
+    if (current && IsWindow(current)) {
+        printf("gui_driver: controls of the current window:\n");
+        EnumChildWindows(current, describe_child, 0);
+    }
+}
+
+struct Failure {
+    bool failed = false;
+    std::string reason;
+};
+
+Failure failure;
+
+bool fail(const DriverStep& step, const std::string& reason)
+{
+    failure.failed = true;
+    failure.reason = "line " + std::to_string(step.line) + ": " + step.command + ": " + reason;
+    return false;
+}
+
+struct WindowQuery {
+    std::string class_name, title;
+    HWND found;
+};
+
+BOOL CALLBACK match_window(HWND window, LPARAM context)
+{
+    WindowQuery* query = reinterpret_cast<WindowQuery*>(context);
+    if (!IsWindowVisible(window))
+        return TRUE;
+    if (query->class_name != "*" && _stricmp(class_of(window).c_str(), query->class_name.c_str()))
+        return TRUE;
+    char title[512] = "";
+    GetWindowTextA(window, title, sizeof title);
+    if (query->title != "*" && query->title != title)
+        return TRUE;
+    query->found = window;
+    return FALSE;
+}
+
+DWORD wait_limit(const DriverStep& step, size_t index)
+{
+    long ms = DEFAULT_WAIT_MS;
+    if (step.words.size() > index && driver_number(step.words[index], &ms) && ms >= 0)
+        return static_cast<DWORD>(ms);
+    return DEFAULT_WAIT_MS;
+}
+
+bool do_wait(const DriverStep& step)
+{
+    WindowQuery query = {step.words[0], step.words[1], NULL};
+    const DWORD limit = wait_limit(step, 2), start = GetTickCount();
+    for (;;) {
+        query.found = NULL;
+        EnumWindows(match_window, reinterpret_cast<LPARAM>(&query));
+        if (query.found) {
+            current = query.found;
+            return true;
+        }
+        if (GetTickCount() - start >= limit)
+            return fail(step, "no window of class \"" + step.words[0] + "\" and title \"" +
+                                  step.words[1] + "\" within " + std::to_string(limit) + " ms");
+        Sleep(POLL_MS);
+    }
+}
+
+bool do_gone(const DriverStep& step)
+{
+    const DWORD limit = wait_limit(step, 0), start = GetTickCount();
+    while (current && IsWindow(current) && IsWindowVisible(current)) {
+        if (GetTickCount() - start >= limit)
+            return fail(step, "the window is still there after " + std::to_string(limit) + " ms");
+        Sleep(POLL_MS);
+    }
+    current = NULL;
+    return true;
+}
+
+HWND control(const DriverStep& step)
+{
+    long id = 0;
+    if (!current || !IsWindow(current)) {
+        fail(step, "no current window (wait for one first)");
+        return NULL;
+    }
+    if (!driver_number(step.words[0], &id)) {
+        fail(step, "\"" + step.words[0] + "\" is not a control id");
+        return NULL;
+    }
+    HWND found = GetDlgItem(current, static_cast<int>(id));
+    if (!found)
+        fail(step, "the window has no control " + step.words[0]);
+    return found;
+}
+
+// Tells the control's parent what a person's action would have told it.
+void notify(HWND control_window, int code)
+{
+    PostMessageA(GetParent(control_window), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(control_window), code),
+                 reinterpret_cast<LPARAM>(control_window));
+}
+
+bool expect_flag(const DriverStep& step, const char* what, bool actual)
+{
+    const bool wanted = step.words[1] != "0";
+    if (actual != wanted)
+        return fail(step, std::string("control ") + step.words[0] + (wanted ? " is not " : " is ") + what);
+    return true;
+}
+
+std::string list_entries(HWND list)
+{
+    std::string entries;
+    DWORD_PTR count = 0;
+    SendMessageTimeoutA(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, MESSAGE_TIMEOUT_MS, &count);
+    for (DWORD_PTR i = 0; i < count && i < 200; ++i) {
+        // Asked in UTF-16: an ANSI request to another process's list comes
+        // back unconverted under Wine.
+        wchar_t wide[512] = L"";
+        char entry[1024] = "";
+        DWORD_PTR length = 0;
+        if (SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_ABORTIFHUNG, MESSAGE_TIMEOUT_MS, &length) &&
+            length < sizeof wide / sizeof wide[0])
+            SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide),
+                                SMTO_ABORTIFHUNG, MESSAGE_TIMEOUT_MS, &length);
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, entry, sizeof entry, NULL, NULL);
+        entries += (i ? "|" : "") + std::string(entry);
+    }
+    return entries;
+}
+
+bool do_key(const DriverStep& step)
+{
+    const std::string& key = step.words[0];
+    const WPARAM code = key == "enter" ? VK_RETURN : key == "escape" ? VK_ESCAPE : key == "tab" ? VK_TAB : 0;
+    if (!code)
+        return fail(step, "unknown key \"" + key + "\" (enter, escape or tab)");
+    if (!current)
+        return fail(step, "no current window (wait for one first)");
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    HWND target = current;
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(current, NULL), &info) && info.hwndFocus)
+        target = info.hwndFocus;
+    PostMessageA(target, WM_KEYDOWN, code, 1);
+    PostMessageA(target, WM_KEYUP, code, 0xC0000001);
+    return true;
+}
+
+bool do_screenshot(const DriverStep& step)
+{
+    if (!current || !IsWindow(current))
+        return fail(step, "no current window (wait for one first)");
+    RECT rect;
+    GetWindowRect(current, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    HDC screen = GetDC(NULL);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = NULL;
+    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    if (!section) {
+        ReleaseDC(NULL, screen);
+        return fail(step, "cannot make a bitmap of " + std::to_string(width) + " x " + std::to_string(height));
+    }
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, section);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const uint32_t* pixels = static_cast<const uint32_t*>(bits);
+    std::vector<uint32_t> rgb(pixels, pixels + static_cast<size_t>(width) * height);
+    for (uint32_t& pixel : rgb)
+        pixel &= 0xFFFFFF;
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(section);
+    ReleaseDC(NULL, screen);
+    const std::vector<unsigned char> png = encode_png(width, height, rgb);
+    FILE* file = fopen(step.words[0].c_str(), "wb");
+    const bool written = file && fwrite(png.data(), 1, png.size(), file) == png.size();
+    if (file && fclose(file) != 0)
+        return fail(step, "cannot write " + step.words[0]);
+    return written ? true : fail(step, "cannot write " + step.words[0]);
+}
+
+bool run_step(const DriverStep& step)
+{
+    const std::string& c = step.command;
+    if (c == "wait")
+        return do_wait(step);
+    if (c == "gone")
+        return do_gone(step);
+    if (c == "key")
+        return do_key(step);
+    if (c == "screenshot")
+        return do_screenshot(step);
+    if (c == "sleep") {
+        long ms = 0;
+        if (!driver_number(step.words[0], &ms) || ms < 0 || ms > 60000)
+            return fail(step, "sleep takes 0 to 60000 ms");
+        Sleep(static_cast<DWORD>(ms));
+        return true;
+    }
+    if (c == "expect-box") {
+        if (!current)
+            return fail(step, "no current window (wait for one first)");
+        const std::string title = text_of(current);
+        HWND text = GetDlgItem(current, 300);
+        const std::string shown = text ? text_of(text) : std::string();
+        if (title != step.words[0] || shown != step.words[1])
+            return fail(step, "the box says \"" + title + "\": \"" + shown + "\"");
+        return true;
+    }
+    HWND target = control(step);
+    if (!target)
+        return false;
+    DWORD_PTR result = 0;
+    if (c == "click" || c == "answer") {
+        PostMessageA(target, BM_CLICK, 0, 0);
+        return true;
+    }
+    if (c == "type") {
+        SendMessageTimeoutA(target, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(step.words[1].c_str()),
+                            SMTO_ABORTIFHUNG, MESSAGE_TIMEOUT_MS, &result);
+        // A one-line edit reports the change itself; a multi-line one does not.
+        if (GetWindowLongPtrA(target, GWL_STYLE) & ES_MULTILINE)
+            notify(target, EN_CHANGE);
+        return true;
+    }
+    if (c == "select") {
+        long index = 0;
+        if (!driver_number(step.words[1], &index))
+            return fail(step, "\"" + step.words[1] + "\" is not an entry number");
+        SendMessageTimeoutA(target, LB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG,
+                            MESSAGE_TIMEOUT_MS, &result);
+        if (static_cast<LRESULT>(result) == LB_ERR)
+            return fail(step, "the list has no entry " + step.words[1]);
+        notify(target, LBN_SELCHANGE);
+        return true;
+    }
+    if (c == "check") {
+        SendMessageTimeoutA(target, BM_SETCHECK, step.words[1] != "0" ? BST_CHECKED : BST_UNCHECKED, 0,
+                            SMTO_ABORTIFHUNG, MESSAGE_TIMEOUT_MS, &result);
+        notify(target, BN_CLICKED);
+        return true;
+    }
+    if (c == "expect-text") {
+        const std::string text = text_of(target);
+        return text == step.words[1] ? true : fail(step, "control " + step.words[0] + " reads \"" + text + "\"");
+    }
+    if (c == "expect-visible")
+        return expect_flag(step, "visible", IsWindowVisible(target) != 0);
+    if (c == "expect-enabled")
+        return expect_flag(step, "enabled", IsWindowEnabled(target) != 0);
+    if (c == "expect-checked") {
+        SendMessageTimeoutA(target, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, MESSAGE_TIMEOUT_MS, &result);
+        return expect_flag(step, "checked", result == BST_CHECKED);
+    }
+    if (c == "expect-list") {
+        const std::string entries = list_entries(target);
+        return entries == step.words[1] ? true : fail(step, "the list holds \"" + entries + "\"");
+    }
+    return fail(step, "not handled");
+}
+
+bool read_script(int argc, char** argv, std::string* text)
+{
+    if (argc == 3 && std::string(argv[1]) == "-e") {
+        *text = argv[2];
+        return true;
+    }
+    if (argc != 2)
+        return false;
+    FILE* file = fopen(argv[1], "rb");
+    if (!file) {
+        fprintf(stderr, "gui_driver: cannot open %s\n", argv[1]);
+        return false;
+    }
+    char buffer[4096];
+    size_t got;
+    while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
+        text->append(buffer, got);
+    fclose(file);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string text;
+    if (!read_script(argc, argv, &text)) {
+        fprintf(stderr, "usage: gui_driver SCRIPT_FILE | gui_driver -e \"STEP; STEP; ...\"\n");
+        return 2;
+    }
+    std::vector<DriverStep> steps;
+    std::string error;
+    if (!parse_driver_script(text, &steps, &error)) {
+        fprintf(stderr, "gui_driver: %s\n", error.c_str());
+        return 2;
+    }
+    for (const DriverStep& step : steps) {
+        if (!run_step(step)) {
+            printf("gui_driver: %s\n", failure.reason.c_str());
+            dump_windows();
+            fflush(stdout);
+            return 1;
+        }
+    }
+    printf("gui_driver: %zu steps done\n", steps.size());
+    return 0;
+}

@@ -1,0 +1,8 @@
+// PNG files of screenshots: 8-bit RGB, stored (uncompressed) deflate blocks.
+// Pure.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+// rgb: width x height pixels 0x00RRGGBB, top row first.
+std::vector<unsigned char> encode_png(int width, int height, const std::vector<uint32_t>& rgb);
