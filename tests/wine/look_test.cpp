@@ -8,6 +8,9 @@
 #include "base/setup_state.h"
 #include "look_test_ids.h"
 #include "pixels.h"
+#include "wine_test_support.h"
+#include "base/text_buffer.h"
+#include "config/profile_cache.h"
 #include "ui/brushes.h"
 #include "ui/caption.h"
 #include "ui/caption_dialog.h"
@@ -573,6 +576,53 @@ TEST_F(Look, GalleryOfEveryMode)
     const Pixels inactive = capture_dc(dc, window.width, window.height);
     ReleaseDC(dialog, dc);
     ASSERT_TRUE(save_png(inactive, "screens\\gallery_inactive.png"));
+}
+
+TEST_F(Look, GalleryInATranslation)
+{
+    // The dialog's caption and listed controls take the language's texts;
+    // the icons stay, and the translated texts fit their controls.
+    ScratchFolder folder;
+    const std::string texts = folder.path("texts.ini");
+    write_text(texts, "[Deutsch]\r\n"
+                      "Velmora Setup - the look=Velmora-Setup - das Aussehen\r\n"
+                      "Welcome to the gallery=Willkommen in der Galerie\r\n"
+                      "Left text, wrapped onto a second line=Linker Text, auf eine zweite Zeile "
+                      "umbrochen\r\n"
+                      "Centred text, wrapped=Zentrierter Text, umbrochen\r\n"
+                      "Right text=Rechter Text\r\n"
+                      "Sunken panel with text=Vertieftes Feld mit Text\r\n"
+                      "Phase text beside the bar=Dateien werden kopiert...\r\n"
+                      "Group box=Gruppe\r\n"
+                      "Check box on the texture=Verkn\xfcpfung auf dem Desktop\r\n"
+                      "Radio button=Auswahlknopf\r\n"
+                      "Cancel=Abbrechen\r\n");
+    text_copy(setup_state.texts_path, sizeof setup_state.texts_path, texts.c_str());
+    text_copy(setup_state.language, sizeof setup_state.language, "Deutsch");
+    HWND dialog = gallery();
+    char caption[64];
+    GetWindowTextA(dialog, caption, sizeof caption);
+    EXPECT_STREQ("Velmora-Setup - das Aussehen", caption);
+    char title[64];
+    GetDlgItemTextA(dialog, IDC_G_TITLE, title, sizeof title);
+    EXPECT_STREQ("Willkommen in der Galerie", title);
+    GetDlgItemTextA(dialog, IDCANCEL, title, sizeof title);
+    EXPECT_STREQ("Abbrechen", title);
+    SendMessageA(dialog, WM_NCACTIVATE, TRUE, 0);
+    const Pixels window = capture_window(dialog, true);
+    CreateDirectoryA("screens", NULL);
+    EXPECT_TRUE(save_png(window, "screens\\gallery_deutsch.png"));
+    HWND icon = GetDlgItem(dialog, IDC_G_ICON);
+    HDC icon_dc = GetDC(icon);
+    const Pixels shown_icon = capture_dc(icon_dc, 38, 38);
+    ReleaseDC(icon, icon_dc);
+    int icon_colours = 0;
+    for (uint32_t pixel : shown_icon.rgb)
+        icon_colours += pixel != face() && pixel != highlight() && pixel != BLACK;
+    EXPECT_GT(icon_colours, 200) << "translating the dialog keeps the icon";
+    setup_state.language[0] = '\0';
+    setup_state.texts_path[0] = '\0';
+    profile_release_all();
 }
 
 TEST_F(Look, BrushSetByVersion)
