@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "base/setup_state.h"
+#include "ui/brushes.h"
+#include "ui/control_class.h"
+
 inline double bench_now()
 {
     LARGE_INTEGER counter, frequency;
@@ -45,4 +49,24 @@ inline void fill_pseudo_random(std::vector<unsigned char>& data, unsigned& seed)
         seed = seed * 1103515245u + 12345u;
         byte = static_cast<unsigned char>(seed >> 16);
     }
+}
+
+// The program's look as start-up prepares it: the control class and the
+// brush set of a version 4 system, drawing with this executable's bitmaps.
+inline void bench_prepare_look()
+{
+    setup_state.instance = GetModuleHandleA(NULL);
+    setup_state.windows_version = 4;
+    register_control_class(setup_state.instance);
+    refresh_brushes();
+}
+
+// Registers a window class of procedure for the benchmark's pages.
+inline void bench_register_page_class(WNDPROC procedure)
+{
+    WNDCLASSA page_class = {};
+    page_class.lpfnWndProc = procedure;
+    page_class.hInstance = GetModuleHandleA(NULL);
+    page_class.lpszClassName = "BenchPage";
+    RegisterClassA(&page_class);
 }

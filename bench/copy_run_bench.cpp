@@ -114,16 +114,8 @@ int main()
     setup_state.copy_buffer_handle = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, SETUP_COPY_BUFFER_SIZE);
     setup_state.copy_buffer = static_cast<unsigned char*>(GlobalLock(setup_state.copy_buffer_handle));
     text_copy(setup_state.program_group, sizeof setup_state.program_group, "Velmora Bench");
-    setup_state.instance = GetModuleHandleA(NULL);
-    setup_state.windows_version = 4;
-    register_control_class(setup_state.instance);
-    refresh_brushes();
-
-    WNDCLASSA page_class = {};
-    page_class.lpfnWndProc = page_proc;
-    page_class.hInstance = GetModuleHandleA(NULL);
-    page_class.lpszClassName = "BenchPage";
-    RegisterClassA(&page_class);
+    bench_prepare_look();
+    bench_register_page_class(page_proc);
     HWND page = make_page(SUP_CLASS_NAME, SUP_MODE_PROGRESS);
     HWND standin_page = make_page("Static", 0);
 

@@ -54,15 +54,8 @@ double time_static(HWND text)
 
 int main()
 {
-    setup_state.instance = GetModuleHandleA(NULL);
-    setup_state.windows_version = 4;
-    register_control_class(setup_state.instance);
-    refresh_brushes();
-    WNDCLASSA page_class = {};
-    page_class.lpfnWndProc = page_proc;
-    page_class.hInstance = setup_state.instance;
-    page_class.lpszClassName = "BenchPage";
-    RegisterClassA(&page_class);
+    bench_prepare_look();
+    bench_register_page_class(page_proc);
     HWND page = CreateWindowExA(0, "BenchPage", "Bench", WS_POPUP | WS_VISIBLE, 0, 0, 480, 300,
                                 NULL, NULL, setup_state.instance, NULL);
     HWND progress = CreateWindowExA(0, SUP_CLASS_NAME, "", WS_CHILD | WS_VISIBLE | 13, 20, 200,

@@ -64,14 +64,20 @@ void show_control(HWND frame, int id, int shown)
     ShowWindow(GetDlgItem(frame, id), shown ? SW_SHOW : SW_HIDE);
 }
 
-void move_control(HWND frame, int id, int dx, int dy, int width)
+// The control's rectangle in the frame's client area.
+RECT control_rect(HWND frame, HWND control)
 {
-    HWND control = GetDlgItem(frame, id);
     RECT rect;
     GetWindowRect(control, &rect);
     MapWindowPoints(NULL, frame, reinterpret_cast<POINT*>(&rect), 2);
-    const int x = dx < 0 ? 5 : rect.left + dx;
-    MoveWindow(control, x, rect.top + dy, width ? width : rect.right - rect.left,
+    return rect;
+}
+
+void shift_control(HWND frame, int id, int dx, int dy)
+{
+    HWND control = GetDlgItem(frame, id);
+    const RECT rect = control_rect(frame, control);
+    MoveWindow(control, rect.left + dx, rect.top + dy, rect.right - rect.left,
                rect.bottom - rect.top, FALSE);
 }
 
@@ -93,8 +99,11 @@ void place_frame(HWND frame)
                           GetSystemMetrics(SM_CYSCREEN), &left, &top);
     MoveWindow(frame, left, top, width + 18, height + 2 * client.bottom + 12, FALSE);
     for (const int* id = FRAME_CONTROLS; *id; ++id)
-        move_control(frame, *id, width - client.right + 3, height + 12, 0);
-    move_control(frame, IDC_FRAME_LINE, -1, height + 12, width + 3);
+        shift_control(frame, *id, width - client.right + 3, height + 12);
+    HWND line = GetDlgItem(frame, IDC_FRAME_LINE);
+    const RECT line_rect = control_rect(frame, line);
+    MoveWindow(line, 5, line_rect.top + height + 12, width + 3, line_rect.bottom - line_rect.top,
+               FALSE);
 }
 
 HWND page_of_step(int step)

@@ -122,8 +122,7 @@ int paint_parent_background(HWND control, HDC dc, const RECT& client)
 
 void paint_icon(HWND control, HDC dc, const RECT& client)
 {
-    if (!paint_parent_background(control, dc, client))
-        FillRect(dc, &client, brush_set.face);
+    paint_parent_background(control, dc, client);
     HICON icon = reinterpret_cast<HICON>(slot(control, SLOT_CONTENT));
     if (slot(control, SLOT_STYLE) & SUP_STYLE_SHADOW) {
         if (icon)
@@ -179,23 +178,17 @@ void paint_progress_into(HWND control, HDC dc, const RECT& client)
 
 // Drawn off-screen and copied in one go, so frequent updates do not flicker
 // and nothing of the parent's painting comes between the ground and the
-// picture.
+// picture. The ground is the face colour where the parent shows no texture.
 void paint_off_screen(HWND control, HDC dc, const RECT& client,
                       void (*paint)(HWND, HDC, const RECT&))
 {
     HDC memory = off_screen_dc(dc, client.right, client.bottom);
-    if (!memory) {
-        paint(control, dc, client);
-        return;
-    }
-    FillRect(memory, &client, brush_set.face);
-    paint(control, memory, client);
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    HDC target = memory ? memory : dc;
+    FillRect(target, &client, brush_set.face);
+    paint(control, target, client);
+    if (memory)
+        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
 }
-
-} // namespace
-
-namespace {
 
 void paint_mode(HWND control, HDC dc, int mode)
 {

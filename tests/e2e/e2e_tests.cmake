@@ -11,6 +11,7 @@ set_tests_properties(e2e.${ARCH}.startup PROPERTIES FIXTURES_REQUIRED ${WINE_FIX
 # The GUI driver (for the tests and the demo) against a small program.
 add_executable(gui_driver ${CMAKE_SOURCE_DIR}/tools/gui_driver/main.cpp
                ${CMAKE_SOURCE_DIR}/tools/gui_driver/driver_script.cpp
+               ${CMAKE_SOURCE_DIR}/tools/gui_driver/dc_capture.cpp
                ${CMAKE_SOURCE_DIR}/tools/gui_driver/png_file.cpp)
 target_compile_options(gui_driver PRIVATE ${WARNINGS} -O2)
 target_link_libraries(gui_driver PRIVATE user32 gdi32)

@@ -12,19 +12,10 @@ wine_state=$(realpath -m "$4")
 wine_env=$(realpath "$(dirname "$0")/../wine/wine_env.sh")
 bash "$wine_env" check "$wine_state" || exit $?
 
-passes=0
-failures=0
-check() { # check DESCRIPTION CONDITION...
-  local description=$1
-  shift
-  if "$@"; then
-    passes=$((passes + 1))
-  else
-    failures=$((failures + 1))
-    echo "FAIL: $description"
-    echo "  driver: $driver_output" | head -30
-    echo "  target: $target_output"
-  fi
+. "$(dirname "$0")/checks.sh"
+show_failure() {
+  echo "  driver: $driver_output" | head -30
+  echo "  target: $target_output"
 }
 
 rm -rf "$work"
@@ -78,5 +69,4 @@ check "a wait for a window that never comes ends in its bound" [ "$driver_code" 
 driver_output=$(WINE_RUN_TIMEOUT=60 bash "$wine_env" run "$wine_state" "$driver" -e 'fly away' 2>&1)
 check "a bad script is refused with 2" [ $? -eq 2 ]
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish_checks

@@ -7,23 +7,12 @@
 set -u
 mksetup=$(realpath "$1")
 work=$(realpath -m "$2")
+. "$(dirname "$0")/checks.sh"
 rm -rf "$work"
 mkdir -p "$work"
 cd "$work" || exit 1
 
-failures=0
-passes=0
-check() { # check DESCRIPTION CONDITION...
-  local description=$1
-  shift
-  if "$@"; then
-    passes=$((passes + 1))
-  else
-    failures=$((failures + 1))
-    echo "FAIL: $description"
-    [ -n "${out:-}" ] && echo "  output: $out"
-  fi
-}
+show_failure() { [ -n "${out:-}" ] && echo "  output: $out"; }
 # run ARGS...: mksetup's exit status in $code, its standard output and error in $out.
 run() {
   out=$(timeout 120 "$mksetup" "$@" 2>&1)
@@ -142,5 +131,4 @@ refused "65 members" "at most 64" --stub stub.exe many/*
 refused "a missing member file" "cannot open files/absent" --stub stub.exe files/absent
 refused "a missing stub" "cannot open absent.exe" --stub absent.exe files/readme.txt
 
-echo "mksetup e2e: $passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish_checks "mksetup e2e"

@@ -18,8 +18,7 @@ if [ ! -x "$mksetup" ]; then
   exit 1
 fi
 
-failures=0
-passes=0
+. "$(dirname "$0")/checks.sh"
 rm -rf "$work"
 mkdir -p "$work"
 
@@ -32,17 +31,10 @@ run() {
   current=$name
 }
 
-expect() { # expect DESCRIPTION CONDITION...
-  local description=$1
-  shift
-  if "$@"; then
-    passes=$((passes + 1))
-  else
-    failures=$((failures + 1))
-    echo "FAIL [$current]: $description"
-    echo "  exit code: $code"
-    echo "$output" | sed 's/^/  | /'
-  fi
+expect() { check "$@"; } # expect DESCRIPTION CONDITION...
+show_failure() {
+  echo "  exit code: $code"
+  echo "$output" | sed 's/^/  | /'
 }
 has() { grep -qF -- "$1" <<<"$output"; }
 winepath_of() { printf 'Z:%s' "${1//\//\\}"; }
@@ -128,5 +120,4 @@ expect "install mode" has "install wizard"
 run verbose "$work/plain" -V
 expect "install mode" has "install wizard"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish_checks

@@ -48,6 +48,7 @@ add_executable(wine_tests
     ${CMAKE_SOURCE_DIR}/tests/wine/packed_setup_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/pixels.cpp
     ${CMAKE_SOURCE_DIR}/tools/gui_driver/png_file.cpp
+    ${CMAKE_SOURCE_DIR}/tools/gui_driver/dc_capture.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/look_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/templates_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/wizard_frame_test.cpp

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "dc_capture.h"
 #include "driver_script.h"
 #include "png_file.h"
 
@@ -222,36 +223,14 @@ bool do_screenshot(const DriverStep& step)
     GetWindowRect(current, &rect);
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     HDC screen = GetDC(NULL);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = NULL;
-    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-    if (!section) {
-        ReleaseDC(NULL, screen);
-        return fail(step, "cannot make a bitmap of " + std::to_string(width) + " x " + std::to_string(height));
-    }
-    HDC memory = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    GdiFlush();
-    const uint32_t* pixels = static_cast<const uint32_t*>(bits);
-    std::vector<uint32_t> rgb(pixels, pixels + static_cast<size_t>(width) * height);
-    for (uint32_t& pixel : rgb)
-        pixel &= 0xFFFFFF;
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    DeleteObject(section);
+    const std::vector<uint32_t> rgb = capture_pixels(screen, rect.left, rect.top, width, height);
     ReleaseDC(NULL, screen);
-    const std::vector<unsigned char> png = encode_png(width, height, rgb);
-    FILE* file = fopen(step.words[0].c_str(), "wb");
-    const bool written = file && fwrite(png.data(), 1, png.size(), file) == png.size();
-    if (file && fclose(file) != 0)
+    if (rgb.empty())
+        return fail(step, "cannot read " + std::to_string(width) + " x " + std::to_string(height) +
+                              " pixels of the screen");
+    if (!save_png_file(step.words[0].c_str(), width, height, rgb))
         return fail(step, "cannot write " + step.words[0]);
-    return written ? true : fail(step, "cannot write " + step.words[0]);
+    return true;
 }
 
 bool run_step(const DriverStep& step)

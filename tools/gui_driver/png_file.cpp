@@ -1,6 +1,7 @@
 #include "png_file.h"
 
 #include <cstddef>
+#include <cstdio>
 
 namespace {
 
@@ -84,4 +85,14 @@ std::vector<unsigned char> encode_png(int width, int height, const std::vector<u
     put_chunk(&png, "IDAT", zlib_stored(raw));
     put_chunk(&png, "IEND", {});
     return png;
+}
+
+bool save_png_file(const char* path, int width, int height, const std::vector<uint32_t>& rgb)
+{
+    const std::vector<unsigned char> png = encode_png(width, height, rgb);
+    FILE* file = fopen(path, "wb");
+    if (!file)
+        return false;
+    const bool written = fwrite(png.data(), 1, png.size(), file) == png.size();
+    return fclose(file) == 0 && written;
 }

@@ -6,3 +6,6 @@
 
 // rgb: width x height pixels 0x00RRGGBB, top row first.
 std::vector<unsigned char> encode_png(int width, int height, const std::vector<uint32_t>& rgb);
+
+// Writes the PNG of rgb to path; false when it cannot be written whole.
+bool save_png_file(const char* path, int width, int height, const std::vector<uint32_t>& rgb);
