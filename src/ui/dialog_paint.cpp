@@ -35,14 +35,16 @@ INT_PTR on_control_colour(HDC dc, HWND control)
     return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
 }
 
-} // namespace
-
+// The dialog's texture over its client area; 0 when it wants the plain face
+// colour (or there is no texture), so the default erase paints that.
 int paint_dialog_background(HWND dialog, HDC dc)
 {
     RECT client;
     GetClientRect(dialog, &client);
     return paint_background_of(dialog, dc, 0, 0, client.right, client.bottom);
 }
+
+} // namespace
 
 INT_PTR page_default_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
 {

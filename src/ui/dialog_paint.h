@@ -6,7 +6,3 @@
 // The handler pages pass their unhandled messages to; for WM_INITDIALOG
 // lparam is the page's zero-terminated list of control ids.
 INT_PTR page_default_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
-
-// Paints the dialog's background texture over its client area into dc.
-// Returns 0 when the dialog wants the plain face colour or there is no texture.
-int paint_dialog_background(HWND dialog, HDC dc);
