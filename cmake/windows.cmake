@@ -11,7 +11,7 @@ set(WINDOWS_SOURCES
     src/config/file_image.cpp
     src/config/profile_cache.cpp
     src/config/texts.cpp
-    src/config/message_box_standin.cpp
+    src/config/message_box.cpp
     src/install/registry.cpp
     src/install/uninstall_log.cpp
     src/install/progress.cpp

@@ -3,7 +3,7 @@
 add_test(NAME e2e.${ARCH}.startup
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/startup_e2e.sh
                  $<TARGET_FILE:setup> ${CMAKE_BINARY_DIR}/e2e ${WINE_STATE}
-                 ${CMAKE_SOURCE_DIR}/build/host/mksetup)
+                 ${CMAKE_SOURCE_DIR}/build/host/mksetup $<TARGET_FILE:gui_driver>)
 set_tests_properties(e2e.${ARCH}.startup PROPERTIES FIXTURES_REQUIRED ${WINE_FIXTURE}
                      RESOURCE_LOCK ${WINE_LOCK} SKIP_RETURN_CODE ${WINE_SKIP_CODE}
                      LABELS e2e TIMEOUT 600)
@@ -11,6 +11,7 @@ set_tests_properties(e2e.${ARCH}.startup PROPERTIES FIXTURES_REQUIRED ${WINE_FIX
 # The GUI driver (for the tests and the demo) against a small program.
 add_executable(gui_driver ${CMAKE_SOURCE_DIR}/tools/gui_driver/main.cpp
                ${CMAKE_SOURCE_DIR}/tools/gui_driver/driver_script.cpp
+               ${CMAKE_SOURCE_DIR}/tools/gui_driver/box_icon.cpp
                ${CMAKE_SOURCE_DIR}/tools/gui_driver/dc_capture.cpp
                ${CMAKE_SOURCE_DIR}/tools/gui_driver/png_file.cpp)
 target_compile_options(gui_driver PRIVATE ${WARNINGS} -O2)

@@ -289,8 +289,10 @@ TEST_F(CopyRun, UninstallerLeavesThePayloadBehind)
     payload_release();
 
     std::string output;
-    EXPECT_EQ(1, run_program("\"" + target + "\" -uC:\\nowhere\\UnInst.inf", &output, 60000));
-    EXPECT_NE(std::string::npos, output.find("No uninstall information found!")) << output;
+    BoxReply reply("", IDOK); // message 200 has no title
+    EXPECT_EQ(1, run_program("\"" + target + "\" -uC:\\nowhere\\UnInst.inf", &output, 60000,
+                             &reply));
+    EXPECT_EQ(0u, reply.text.find("No uninstall information found!")) << reply.text;
 }
 
 } // namespace

@@ -21,8 +21,10 @@ TEST(Startup, RunningSetupWindowEndsASecondStart)
     EXPECT_EQ("", output); // no wizard, no message
     DestroyWindow(running);
 
+    BoxReply reply("", IDOK);
     EXPECT_EQ(1, run_program("\"" + setup_exe_path() + "\" -uC:\\nowhere\\UnInst.inf", &output,
-                             60000));
+                             60000, &reply));
+    EXPECT_TRUE(reply.answered); // once the first is gone, the second starts
 }
 
 } // namespace

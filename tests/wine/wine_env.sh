@@ -110,9 +110,10 @@ case "$command" in
     timeout 60 wine cmd.exe /c exit 0 >/dev/null 2>&1 || true
     # Wine draws the windows' frames and captions itself, as Windows would
     # (there is no window manager on the test display), so the program's
-    # painted caption is seen.
+    # painted caption is seen. Nor does Wine wait, up to 2 s per closed
+    # window, for a window manager to acknowledge that it has been hidden.
     printf '%s\r\n' 'REGEDIT4' '' \
-      '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Decorated"="N"' > "$state/desktop.reg"
+      '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Decorated"="N"' '"Managed"="N"' > "$state/desktop.reg"
     timeout 60 wine regedit /S "$(winepath_of "$state/desktop.reg")" >/dev/null 2>&1 || true
     # Wine's own fonts (Marlett for the caption buttons, MS Sans Serif, ...)
     # are not found where this Wine looks for them; the prefix's font folder

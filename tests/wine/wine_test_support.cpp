@@ -1,6 +1,7 @@
 #include "wine_test_support.h"
 
 #include <dde.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -147,8 +148,25 @@ ScriptedAnswers::ScriptedAnswers()
 
 ScriptedAnswers::~ScriptedAnswers()
 {
-    message_box_answerer = NULL;
+    message_box_answerer = unexpected_box;
     active_script = NULL;
+}
+
+INT_PTR unexpected_box(HWND, const char* text, const char* title, unsigned flags)
+{
+    ADD_FAILURE() << "a message box nobody expected: [" << title << "] " << text << " (flags 0x"
+                  << std::hex << flags << ")";
+    return IDCANCEL;
+}
+
+RealMessageBoxes::RealMessageBoxes() : previous_(message_box_answerer)
+{
+    message_box_answerer = NULL;
+}
+
+RealMessageBoxes::~RealMessageBoxes()
+{
+    message_box_answerer = previous_;
 }
 
 HWND create_test_window(const char* class_name, WNDPROC procedure, HWND parent, int id,
@@ -275,7 +293,50 @@ std::string environment_path(const char* variable)
     return windows_path_of(value ? value : "/nonexistent");
 }
 
-int run_program(const std::string& command_line, std::string* output, DWORD timeout_ms)
+namespace {
+
+struct BoxSearch {
+    DWORD process_id;
+    const BoxReply* reply;
+    HWND found;
+};
+
+BOOL CALLBACK find_program_box(HWND window, LPARAM context)
+{
+    BoxSearch* search = reinterpret_cast<BoxSearch*>(context);
+    DWORD owner_process = 0;
+    GetWindowThreadProcessId(window, &owner_process);
+    char class_name[16] = "", title[256] = "";
+    GetClassNameA(window, class_name, sizeof class_name);
+    GetWindowTextA(window, title, sizeof title);
+    if (owner_process == search->process_id && IsWindowVisible(window) &&
+        !strcmp(class_name, "#32770") && search->reply->title == title) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void answer_box(DWORD process_id, BoxReply* reply)
+{
+    BoxSearch search = {process_id, reply, NULL};
+    EnumWindows(find_program_box, reinterpret_cast<LPARAM>(&search));
+    HWND button = search.found ? GetDlgItem(search.found, reply->answer) : NULL;
+    if (!button)
+        return;
+    char text[512] = "";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(GetDlgItem(search.found, 300), WM_GETTEXT, sizeof text,
+                        reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &length);
+    reply->text = text;
+    PostMessageA(button, BM_CLICK, 0, 0);
+    reply->answered = true;
+}
+
+} // namespace
+
+int run_program(const std::string& command_line, std::string* output, DWORD timeout_ms,
+                BoxReply* reply)
 {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, NULL, TRUE};
     HANDLE read_end, write_end;
@@ -310,6 +371,8 @@ int run_program(const std::string& command_line, std::string* output, DWORD time
                 break;
             output->append(buffer, got);
         }
+        if (reply && !reply->answered)
+            answer_box(process.dwProcessId, reply);
         // Pump this thread's messages: the program may send to our windows.
         MSG message;
         while (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) {

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "config/message_box.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -50,6 +52,20 @@ struct ScriptedAnswers {
 
     ScriptedAnswers();
     ~ScriptedAnswers();
+};
+
+// The answerer in force outside ScriptedAnswers: a box nobody scripted fails
+// the test and is answered Cancel, so no test waits for a click.
+INT_PTR unexpected_box(HWND owner, const char* text, const char* title, unsigned flags);
+
+// While it lives, message_box shows the real dialog.
+class RealMessageBoxes {
+public:
+    RealMessageBoxes();
+    ~RealMessageBoxes();
+
+private:
+    MessageBoxAnswerer previous_;
 };
 
 // A hidden window of a class registered for it (once) with procedure; a child
@@ -111,6 +127,18 @@ bool wait_for_file(const std::string& path, DWORD timeout_ms);
 // The Windows path of a folder or file given by an environment variable.
 std::string environment_path(const char* variable);
 
+// A message box the started program is expected to show, answered as a user
+// would: the button of id answer is pressed; text is what the box said.
+struct BoxReply {
+    BoxReply(const std::string& box_title, int button) : title(box_title), answer(button) {}
+    std::string title;
+    int answer;
+    std::string text;
+    bool answered = false;
+};
+
 // Runs a program to its end (at most timeout_ms); returns its exit code and
-// its standard output, or -1 when it did not end in time.
-int run_program(const std::string& command_line, std::string* output, DWORD timeout_ms);
+// its standard output, or -1 when it did not end in time. With reply, the
+// program's box of that title is answered.
+int run_program(const std::string& command_line, std::string* output, DWORD timeout_ms,
+                BoxReply* reply = nullptr);

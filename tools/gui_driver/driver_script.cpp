@@ -9,14 +9,15 @@ struct CommandShape {
     int min_words, max_words;
 };
 
-// wait CLASS TITLE [MS]; "*" matches any class or title.
+// wait CLASS TITLE [MS]; "*" matches any class or title. start PROGRAM [ARGUMENTS].
 const CommandShape commands[] = {
     {"wait", 2, 3},           {"gone", 0, 1},           {"click", 1, 1},
     {"type", 2, 2},           {"select", 2, 2},         {"check", 2, 2},
     {"key", 1, 1},            {"expect-text", 2, 2},    {"expect-visible", 2, 2},
     {"expect-enabled", 2, 2}, {"expect-checked", 2, 2}, {"expect-list", 2, 2},
     {"expect-box", 2, 2},     {"answer", 1, 1},         {"screenshot", 1, 1},
-    {"sleep", 1, 1},
+    {"sleep", 1, 1},          {"start", 1, 16},         {"expect-exit", 1, 2},
+    {"expect-buttons", 1, 1}, {"expect-icon", 1, 1},
 };
 
 const CommandShape* find_command(const std::string& name)

@@ -6,10 +6,12 @@
 //   gui_driver -e "STEP; STEP; ..."
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "box_icon.h"
 #include "dc_capture.h"
 #include "driver_script.h"
 #include "png_file.h"
@@ -21,6 +23,13 @@ const DWORD MESSAGE_TIMEOUT_MS = 5000;
 const DWORD POLL_MS = 50;
 
 HWND current; // the window the steps work on
+
+// The program a "start" step began, and when.
+struct Started {
+    HANDLE process = NULL;
+    DWORD start_tick = 0;
+};
+Started started;
 
 std::string text_of(HWND window)
 {
@@ -122,6 +131,12 @@ bool do_wait(const DriverStep& step)
         EnumWindows(match_window, reinterpret_cast<LPARAM>(&query));
         if (query.found) {
             current = query.found;
+            // Its first paint is done once the program waits for input.
+            if (started.process)
+                WaitForInputIdle(started.process, MESSAGE_TIMEOUT_MS);
+            if (started.process)
+                printf("gui_driver: window \"%s\" %lu ms after start\n", text_of(current).c_str(),
+                       static_cast<unsigned long>(GetTickCount() - started.start_tick));
             return true;
         }
         if (GetTickCount() - start >= limit)
@@ -233,6 +248,92 @@ bool do_screenshot(const DriverStep& step)
     return true;
 }
 
+// The command line of a program and its arguments, quoted where needed.
+std::string command_line_of(const std::vector<std::string>& words)
+{
+    std::string line;
+    for (const std::string& word : words) {
+        if (!line.empty())
+            line += ' ';
+        if (word.find_first_of(" \t\"") == std::string::npos && !word.empty()) {
+            line += word;
+            continue;
+        }
+        line += '"';
+        for (char c : word)
+            line += c == '"' ? std::string("\\\"") : std::string(1, c);
+        line += '"';
+    }
+    return line;
+}
+
+bool do_start(const DriverStep& step)
+{
+    if (started.process)
+        return fail(step, "a program was started already");
+    std::string line = command_line_of(step.words);
+    // The program writes where the driver writes, so a test reads both.
+    fflush(stdout);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process = {};
+    started.start_tick = GetTickCount();
+    if (!CreateProcessA(NULL, &line[0], NULL, NULL, TRUE, 0, NULL, NULL, &startup, &process))
+        return fail(step, "cannot start " + line + " (error " + std::to_string(GetLastError()) + ")");
+    CloseHandle(process.hThread);
+    started.process = process.hProcess;
+    return true;
+}
+
+bool do_expect_exit(const DriverStep& step)
+{
+    long wanted = 0;
+    if (!driver_number(step.words[0], &wanted))
+        return fail(step, "\"" + step.words[0] + "\" is not an exit code");
+    if (!started.process)
+        return fail(step, "no program was started");
+    const DWORD limit = wait_limit(step, 1);
+    if (WaitForSingleObject(started.process, limit) != WAIT_OBJECT_0)
+        return fail(step, "the program is still running after " + std::to_string(limit) + " ms");
+    DWORD code = 0;
+    GetExitCodeProcess(started.process, &code);
+    if (static_cast<long>(code) != wanted)
+        return fail(step, "the program ended with " + std::to_string(code));
+    return true;
+}
+
+struct ButtonQuery {
+    std::vector<std::pair<LONG, std::string>> found; // left edge, caption
+};
+
+BOOL CALLBACK collect_push_button(HWND child, LPARAM context)
+{
+    const LONG_PTR type = GetWindowLongPtrA(child, GWL_STYLE) & BS_TYPEMASK;
+    if (_stricmp(class_of(child).c_str(), "Button") || !IsWindowVisible(child) ||
+        (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON))
+        return TRUE;
+    RECT rect;
+    GetWindowRect(child, &rect);
+    reinterpret_cast<ButtonQuery*>(context)->found.push_back({rect.left, text_of(child)});
+    return TRUE;
+}
+
+// The visible push buttons of the current window, left to right, "|" between.
+std::string button_row()
+{
+    ButtonQuery query;
+    EnumChildWindows(current, collect_push_button, reinterpret_cast<LPARAM>(&query));
+    std::sort(query.found.begin(), query.found.end());
+    std::string row;
+    for (const auto& button : query.found)
+        row += (row.empty() ? "" : "|") + button.second;
+    return row;
+}
+
 bool run_step(const DriverStep& step)
 {
     const std::string& c = step.command;
@@ -250,6 +351,26 @@ bool run_step(const DriverStep& step)
             return fail(step, "sleep takes 0 to 60000 ms");
         Sleep(static_cast<DWORD>(ms));
         return true;
+    }
+    if (c == "start")
+        return do_start(step);
+    if (c == "expect-exit")
+        return do_expect_exit(step);
+    if (c == "expect-buttons") {
+        if (!current)
+            return fail(step, "no current window (wait for one first)");
+        const std::string row = button_row();
+        return row == step.words[0] ? true : fail(step, "the buttons are \"" + row + "\"");
+    }
+    if (c == "expect-icon") {
+        if (!current)
+            return fail(step, "no current window (wait for one first)");
+        // A box still painting shows no icon yet: looked at again, within a bound.
+        std::string shown;
+        for (DWORD start = GetTickCount(); GetTickCount() - start < MESSAGE_TIMEOUT_MS; Sleep(POLL_MS))
+            if ((shown = box_icon_name(current)) == step.words[0])
+                return true;
+        return fail(step, "the icon is " + shown);
     }
     if (c == "expect-box") {
         if (!current)
@@ -354,6 +475,9 @@ int main(int argc, char** argv)
             printf("gui_driver: %s\n", failure.reason.c_str());
             dump_windows();
             fflush(stdout);
+            // A program left waiting for an answer would outlive the test.
+            if (started.process && WaitForSingleObject(started.process, 0) == WAIT_TIMEOUT)
+                TerminateProcess(started.process, 255);
             return 1;
         }
     }
