@@ -61,5 +61,14 @@ bench copy_run_bench 1800
 bench uninstall_bench 1800
 bench progress_bench 600
 
+for tree in $trees; do
+  echo "bench: first_window ($tree)"
+  if [ "$tree" = win64 ]; then
+    bash "$here/bench/first_window_bench.sh" "$build/$tree" "$state" | sed -u 's/^BENCH \([^ ]*\)/BENCH \1_x64/'
+  else
+    bash "$here/bench/first_window_bench.sh" "$build/$tree" "$state"
+  fi
+done
+
 echo "BENCH setup_exe_i686_bytes $(stat -c %s "$build/win32/setup.exe")"
 echo "BENCH setup_exe_x64_bytes $(stat -c %s "$build/win64/setup.exe")"
