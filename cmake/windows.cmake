@@ -6,6 +6,14 @@ set(WINDOWS_SOURCES
     src/app/program_path.cpp
     src/app/wizard_standin.cpp
     src/app/wizard_frame.cpp
+    src/app/page_tables.cpp
+    src/app/install_wizard.cpp
+    src/pages/title_font.cpp
+    src/pages/language_page.cpp
+    src/pages/information_page.cpp
+    src/pages/actions_page.cpp
+    src/pages/install_page.cpp
+    src/pages/finish_page.cpp
     src/config/lz_file.cpp
     src/config/payload.cpp
     src/config/file_image.cpp

@@ -64,3 +64,38 @@
 #define IDC_FRAME_FINISH 1
 #define IDC_FRAME_LINE 13
 #define IDC_FRAME_NEXT 15
+
+// STATICSUP styles the templates use (the low four bits are the mode).
+#define SUP_LEFT_TEXT 0
+#define SUP_CENTRED_TEXT 1
+#define SUP_SHADOWED_TEXT 0x20
+#define SUP_SINGLE_LINE_TEXT 11
+#define SUP_PROGRESS_BAR 13
+
+// The install wizard's pages.
+#define IDD_LANGUAGE_PAGE 3000
+#define IDD_INFORMATION_PAGE 4000
+#define IDD_ACTIONS_PAGE 5000
+#define IDD_INSTALL_PAGE 6000
+#define IDD_FINISH_PAGE 7000
+#define IDC_PAGE_FOOTER 10        // the maker's line at the foot of a page
+#define IDC_PAGE_TITLE 110        // a page's large title or heading
+#define IDC_PAGE_LIST 113         // the language list; the actions page's product list
+#define IDC_LANGUAGE_WELCOME 112
+#define IDC_LANGUAGE_VERSION 301
+#define IDC_INFORMATION_TEXT 136
+#define IDC_INSTALL_TITLE 301
+#define IDC_INSTALL_DONE 112
+#define IDC_INSTALL_STATUS 113
+#define IDC_INSTALL_BUTTON 120
+#define IDC_INSTALL_PATH_LABEL 121
+#define IDC_INSTALL_PATH 122
+#define IDC_INSTALL_BROWSE 123
+#define IDC_INSTALL_GROUP_LABEL 124
+#define IDC_INSTALL_GROUP 125
+#define IDC_INSTALL_SPACE_LABEL 126
+#define IDC_INSTALL_SPACE 127
+#define IDC_INSTALL_PROGRESS 128
+#define IDC_INSTALL_DESKTOP 135
+#define IDC_FINISH_THANKS 112
+#define IDC_FINISH_LIST 114

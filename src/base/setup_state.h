@@ -28,6 +28,14 @@ struct SetupState {
     char language[SETUP_LANGUAGE_SIZE]; // empty: texts are shown as the string table has them
     BYTE single_product;                // the setup offers one product: Install.ini is its disk file
 
+    // The products the script offers (found when the language page is left)
+    // and those chosen on the actions page, worked through by the install pages.
+    BYTE products[SETUP_MAX_PRODUCTS];
+    int product_count;
+    BYTE chosen_products[SETUP_MAX_PRODUCTS];
+    BYTE chosen_count;
+    BYTE product_position;               // index into chosen_products
+
     // The product being installed (set by its install page and the statements).
     char section_name[SETUP_SECTION_NAME_SIZE];
     char install_dir[SETUP_PATH_SIZE];   // with its trailing backslash

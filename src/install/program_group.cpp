@@ -13,7 +13,7 @@
 
 namespace {
 
-enum { COMMAND_BLOCK_SIZE = 2048, NAME_LIMIT = 31, INITIATE_TIMEOUT_MS = 5000 };
+enum { COMMAND_BLOCK_SIZE = 2048, NAME_LIMIT = 31, INITIATE_TIMEOUT_MS = 5000, LINK_WAIT_ROUNDS = 40 };
 
 const char* const SHELL_FOLDERS =
     "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
@@ -121,16 +121,20 @@ void make_program_group(HWND page, int want_shortcut)
     text_append(desktop, sizeof desktop, app);
     text_append(desktop, sizeof desktop, ".lnk");
 
-    // Give the shell time to make the shortcut files.
-    for (int i = 0; i < 4; ++i) {
-        let_messages_run(10);
-        Sleep(50);
-    }
-    bring_frame_forward();
     char product_link[SETUP_PATH_SIZE];
     text_copy(product_link, sizeof product_link, group);
     text_append(product_link, sizeof product_link, "\\");
     text_append(product_link, sizeof product_link, app);
     text_append(product_link, sizeof product_link, ".lnk");
-    copy_file_entry(desktop, product_link, 0);
+    // Give the shell time to make the shortcut files: at least four rounds,
+    // and while the product's link is not there yet, up to two seconds more.
+    for (int i = 0; i < 4 + LINK_WAIT_ROUNDS && (i < 4 || !file_exists(product_link)); ++i) {
+        let_messages_run(10);
+        Sleep(50);
+    }
+    bring_frame_forward();
+    // A shell that made no link leaves nothing to copy: asking for a disk
+    // would be asking for something no disk holds.
+    if (file_exists(product_link))
+        copy_file_entry(desktop, product_link, 0);
 }

@@ -187,6 +187,11 @@ int classify_product(ProductClassification* classification)
     return 1;
 }
 
+int product_statement(const char* key, const char* default_value, char* dest, size_t limit)
+{
+    return statement(key, default_value, dest, limit);
+}
+
 void propose_install_dir(char* dest, size_t size)
 {
     char windows_dir[MAX_PATH];

@@ -24,6 +24,10 @@ struct ProductClassification {
     int locate_found;       // with PRODUCT_LOCATE: install_dir + FIND exists
 };
 
+// A statement of the product section of setup_state.section_name, cut to
+// limit characters. Returns its length (0: not present).
+int product_statement(const char* key, const char* default_value, char* dest, size_t limit);
+
 // Classifies the product of setup_state.section_name: product_kind,
 // source_dir, disk_file, disk_set, product_version, required_space and the
 // DirectX and HSU flags. Returns 1, or 0 after telling the user of a fatal

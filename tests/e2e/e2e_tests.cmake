@@ -30,3 +30,11 @@ add_test(NAME e2e.${ARCH}.gui_driver
 set_tests_properties(e2e.${ARCH}.gui_driver PROPERTIES FIXTURES_REQUIRED ${WINE_FIXTURE}
                      RESOURCE_LOCK ${WINE_LOCK} SKIP_RETURN_CODE ${WINE_SKIP_CODE}
                      LABELS e2e TIMEOUT 300)
+
+# Whole installations through the wizard, driven by the GUI driver.
+add_test(NAME e2e.${ARCH}.install
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/install_e2e.sh $<TARGET_FILE:setup>
+                 $<TARGET_FILE:gui_driver> ${CMAKE_BINARY_DIR}/install-e2e ${WINE_STATE})
+set_tests_properties(e2e.${ARCH}.install PROPERTIES FIXTURES_REQUIRED ${WINE_FIXTURE}
+                     RESOURCE_LOCK ${WINE_LOCK} SKIP_RETURN_CODE ${WINE_SKIP_CODE}
+                     LABELS e2e TIMEOUT 600)

@@ -57,33 +57,40 @@ layout() { # layout DIR: a distribution with the program beside its script
 
 texts=$'[Languages]\r\nDeutsch\r\n[Deutsch]\r\nWelcome to the Velmora setup!\\r\\n\\r\\nPlease select your desired language!=Willkommen!\r\n'
 
+# Leaving the wizard as a user does: "Cancel", then "Yes" to the quit question.
+quit='click 2; wait #32770 "ATTENTION!!!" 10000; answer 6; expect-exit 1 20000'
+# The language list, and the welcome text once Deutsch is chosen.
+deutsch='expect-list 113 "English|Deutsch"; select 113 1; expect-text 112 "Willkommen!"'
+
 # A plain distribution with its own language-texts file.
 layout "$work/plain"
 printf '[DISKS]\r\nINTL=Texts.ini\r\n[Layout]\r\n0=Demo Game\r\n1=Demo Editor\r\n' > "$work/plain/Install.ini"
 printf '%s' "$texts" > "$work/plain/Texts.ini"
-run plain "$work/plain"
-expect "ends with 1 after the wizard" exit_code 1
-expect "install wizard opens" has "install wizard: script "
-expect "script beside the program" has '\plain\Install.ini, texts '
-expect "language-texts file from INTL" has '\plain\Texts.ini'
-expect "products from Layout" has "product 1: Demo Editor"
-expect "texts translated" has "welcome (Deutsch): Willkommen!"
-expect "English untranslated" has "welcome (English): Welcome to the Velmora setup!"
+drive plain "start $(winepath_of "$work/plain/setup.exe"); wait Setup * 30000
+  $deutsch
+  click 15; wait #32770 Error 10000
+  expect-box Error \"Cannot read from file!\"; answer 1
+  wait Setup * 10000; click 15; wait-visible 113 1
+  expect-list 113 \"Demo Game|Demo Editor\"
+  $quit"
+expect "texts from INTL translated, no readme reported, products from Layout, ends with 1" exit_code 0
 
-# No INTL: the texts come from Install.ini itself; an overlong INTL is cut to 15.
+# No INTL: the texts come from Install.ini itself; an overlong INTL is cut to
+# 15 characters and names no file, so only English is offered.
 layout "$work/nointl"
 printf '[DISKS]\r\nVersion=101\r\n%s' "$texts" > "$work/nointl/Install.ini"
-run nointl "$work/nointl"
-expect "texts from Install.ini" has '\nointl\Install.ini, texts Z:'
-expect "translation found in Install.ini" has "welcome (Deutsch): Willkommen!"
+drive nointl "start $(winepath_of "$work/nointl/setup.exe"); wait Setup * 30000; $deutsch; $quit"
+expect "translation found in Install.ini" exit_code 0
 layout "$work/longintl"
-printf '[DISKS]\r\nINTL=VeryLongTextsName.ini\r\n' > "$work/longintl/Install.ini"
-run longintl "$work/longintl"
-expect "INTL cut to 15 characters" has '\longintl\VeryLongTextsNa'$'\n'
+printf '[DISKS]\r\nINTL=VeryLongTextsName.ini\r\n[Languages]\r\nDeutsch\r\n' > "$work/longintl/Install.ini"
+printf '[Languages]\r\nFrancais\r\n' > "$work/longintl/VeryLongTextsNa"
+drive longintl "start $(winepath_of "$work/longintl/setup.exe"); wait Setup * 30000
+  expect-list 113 \"English|Francais\"; $quit"
+expect "INTL cut to 15 characters" exit_code 0
 
 # A single-file setup: everything appended to the executable.
 mkdir -p "$work/single" "$work/members"
-printf '[DISKS]\r\nINTL=Texts.ini\r\n[Layout]\r\n0=Packed Game\r\n' > "$work/members/Install.ini"
+printf '[DISKS]\r\nINTL=Texts.ini\r\nINFO=0\r\nVersion=100\r\nfree1=10\r\n[Layout]\r\n0=Packed Game\r\n' > "$work/members/Install.ini"
 printf '%s' "$texts" > "$work/members/Texts.ini"
 # The texts go in compressed by mscompress (a file already compressed is stored as it is).
 mkdir -p "$work/members/packed"
@@ -91,9 +98,9 @@ cp "$work/members/Texts.ini" "$work/members/packed/Texts.in"
 mscompress "$work/members/packed/Texts.in" && mv "$work/members/packed/Texts.in_" "$work/members/packed/Texts.ini"
 "$mksetup" pack --stub "$setup_exe" --out "$work/single/setup.exe" "$work/members/Install.ini" \
   "$work/members/packed/Texts.ini" >/dev/null
-run single "$work/single"
-expect "script read from the payload" has "product 0: Packed Game"
-expect "compressed texts member expanded" has "welcome (Deutsch): Willkommen!"
+drive single "start $(winepath_of "$work/single/setup.exe"); wait Setup * 30000; $deutsch
+  click 15; wait-visible 120 1; expect-text 301 \"Packed Game\"; $quit"
+expect "script and compressed texts read from the payload, one product straight to its page" exit_code 0
 
 # A damaged payload: message 1153, no wizard.
 mkdir -p "$work/damaged"
@@ -136,9 +143,21 @@ expect "uninstall wizard opens" has "uninstall wizard: log $(winepath_of "$work/
 expect "nothing removed yet" test -f "$work/installed/game.dat"
 
 # "-u" with a blank before the path is not the option: install mode.
-run blank "$work/plain" -u 'C:\x\UnInst.inf'
-expect "install mode" has "install wizard"
-run verbose "$work/plain" -V
-expect "install mode" has "install wizard"
+drive blank "start $(winepath_of "$work/plain/setup.exe") -u C:\\x\\UnInst.inf; wait Setup * 30000; $quit"
+expect "install mode" exit_code 0
+drive verbose "start $(winepath_of "$work/plain/setup.exe") -V; wait Setup * 30000; $quit"
+expect "install mode" exit_code 0
+
+# A second start while the wizard is open brings the first to the front and
+# ends at once with 0; the first goes on as before.
+( drive first "start $(winepath_of "$work/plain/setup.exe"); wait Setup * 30000; sleep 6000
+    wait Setup * 1000; $quit"; echo "$code" > "$work/first.code" ) &
+first=$!
+sleep 3
+run second "$work/plain"
+expect "the second start ends with 0" exit_code 0
+wait "$first"
+code=$(cat "$work/first.code"); current=first
+expect "the first wizard stays and is left normally" exit_code 0
 
 finish_checks

@@ -10,10 +10,10 @@ TEST(DriverScript, StepsWordsAndQuotes)
     std::vector<DriverStep> steps;
     std::string error;
     ASSERT_TRUE(parse_driver_script("wait #32770 \"Setup...\" 5000\n"
-                                    "# a comment\n"
+                                    "# a comment; with a semicolon\n"
                                     "\n"
                                     "type 301 \"C:\\\\Games \\\"Zorbelin\\\"\"; click 15\n"
-                                    "expect-text 300 \"a; b\"   # trailing comment\n",
+                                    "expect-text 300 \"a; b\\r\\n\"   # trailing comment\n",
                                     &steps, &error))
         << error;
     ASSERT_EQ(4u, steps.size());
@@ -24,7 +24,7 @@ TEST(DriverScript, StepsWordsAndQuotes)
     EXPECT_EQ(4, steps[1].line);
     EXPECT_EQ("click", steps[2].command);
     EXPECT_EQ(4, steps[2].line) << "steps after ';' keep their line's number";
-    EXPECT_EQ((std::vector<std::string>{"300", "a; b"}), steps[3].words);
+    EXPECT_EQ((std::vector<std::string>{"300", "a; b\r\n"}), steps[3].words);
 }
 
 TEST(DriverScript, RefusalsNameTheLine)

@@ -21,7 +21,7 @@ shift 2
 
 export WINEPREFIX="$state/prefix"
 export HOME="$state/home"
-export WINEDEBUG=-all
+export WINEDEBUG=${WINE_TRACE:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export XDG_RUNTIME_DIR="$state/run"
 
@@ -132,6 +132,11 @@ case "$command" in
     fi
     echo "$arch" > "$state/arch"
     probe_32bit
+    # Wine's desktop process starts with the first window of a run and ends
+    # with the last program; each start waits 10 s for a service that does
+    # not start here. A program that idles for the prefix's lifetime keeps
+    # the desktop, so only the first window of the whole run pays that.
+    (timeout 86400 wine cmd /c "ping -n 86400 127.0.0.1" >/dev/null 2>&1 &)
     if [ "$arch" = i686 ] && [ -s "$state/unsupported" ]; then
       echo "wine_env: prefix at $WINEPREFIX cannot run $arch programs: $(cat "$state/unsupported")"
     else

@@ -53,6 +53,7 @@ add_executable(wine_tests
     ${CMAKE_SOURCE_DIR}/tests/wine/templates_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/wizard_frame_test.cpp
     ${CMAKE_SOURCE_DIR}/tests/wine/message_box_test.cpp
+    ${CMAKE_SOURCE_DIR}/tests/wine/pages_test.cpp
     ${CMAKE_SOURCE_DIR}/res/setup.rc
     ${CMAKE_SOURCE_DIR}/tests/wine/look_test.rc
     ${CMAKE_SOURCE_DIR}/tests/wine/wizard_test.rc)
@@ -77,7 +78,7 @@ set_tests_properties(wine.${ARCH}.prefix_cleanup PROPERTIES FIXTURES_CLEANUP ${W
 # One CTest entry per suite keeps the number of Wine starts small.
 foreach(suite PayloadFiles ProfileCache Texts DialogTexts Startup Registry UninstallLog FileCopy
               Statements ProgramGroup CopyRun Uninstall PackedSetup Look Templates WizardFrame
-              MessageBoxDialog)
+              MessageBoxDialog Pages)
     add_test(NAME wine.${ARCH}.${suite} COMMAND wine_tests --gtest_filter=${suite}.*)
     # One Windows program at a time: the prefix's services are shared.
     set_tests_properties(wine.${ARCH}.${suite} PROPERTIES

@@ -17,7 +17,8 @@ const CommandShape commands[] = {
     {"expect-enabled", 2, 2}, {"expect-checked", 2, 2}, {"expect-list", 2, 2},
     {"expect-box", 2, 2},     {"answer", 1, 1},         {"screenshot", 1, 1},
     {"sleep", 1, 1},          {"start", 1, 16},         {"expect-exit", 1, 2},
-    {"expect-buttons", 1, 1}, {"expect-icon", 1, 1},
+    {"expect-buttons", 1, 1}, {"expect-icon", 1, 1},     {"wait-visible", 2, 3},
+    {"wait-enabled", 2, 3},   {"expect-text-has", 2, 2},
 };
 
 const CommandShape* find_command(const std::string& name)
@@ -47,8 +48,9 @@ bool split_words(const std::string& line, std::vector<std::string>* words)
             ++i;
             bool closed = false;
             while (i < line.size()) {
-                if (line[i] == '\\' && i + 1 < line.size() && (line[i + 1] == '"' || line[i + 1] == '\\')) {
-                    word += line[i + 1];
+                if (line[i] == '\\' && i + 1 < line.size() &&
+                    (line[i + 1] == '"' || line[i + 1] == '\\' || line[i + 1] == 'r' || line[i + 1] == 'n')) {
+                    word += line[i + 1] == 'r' ? '\r' : line[i + 1] == 'n' ? '\n' : line[i + 1];
                     i += 2;
                 } else if (line[i] == '"') {
                     ++i;
@@ -87,6 +89,16 @@ bool driver_number(const std::string& word, long* value)
 
 namespace {
 
+// '#' at i begins a comment: the step's first word, or a word of its own.
+bool starts_comment(const std::string& text, size_t i, const std::string& line)
+{
+    const bool word_start = line.find_first_not_of(" \t\r") == std::string::npos ||
+                            line.back() == ' ' || line.back() == '\t';
+    const bool word_end = i + 1 >= text.size() || text[i + 1] == ' ' || text[i + 1] == '\t' ||
+                          text[i + 1] == '\r' || text[i + 1] == '\n';
+    return line.find_first_not_of(" \t\r") == std::string::npos || (word_start && word_end);
+}
+
 bool parse_line(const std::string& line, int line_number, std::vector<DriverStep>* steps,
                 std::string* error)
 {
@@ -124,9 +136,16 @@ bool parse_driver_script(const std::string& text, std::vector<DriverStep>* steps
     steps->clear();
     int line_number = 1;
     std::string line;
-    bool quoted = false;
+    bool quoted = false, comment = false;
     for (size_t i = 0; i <= text.size(); ++i) {
         const char c = i < text.size() ? text[i] : '\n';
+        // A comment runs to the end of its line, a ';' in it included.
+        if (comment && c != '\n')
+            continue;
+        if (c == '#' && !quoted && starts_comment(text, i, line))
+            comment = true;
+        if (c == '\n')
+            comment = false;
         if (c == '\n' || (c == ';' && !quoted)) {
             if (!parse_line(line, line_number, steps, error))
                 return false;

@@ -1,6 +1,6 @@
 // The GUI driver's scripts: one step a line (or a ';' between steps on the
 // command line), words split at blanks, "double quotes" around a word with
-// blanks (\" and \\ inside); a comment starts with '#' as the line's first
+// blanks (\", \\, \r and \n inside); a comment starts with '#' as the line's first
 // word or as a word of its own. Pure.
 #pragma once
 #include <string>

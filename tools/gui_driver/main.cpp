@@ -158,6 +158,33 @@ bool do_gone(const DriverStep& step)
     return true;
 }
 
+struct ControlQuery {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK match_shown_control(HWND window, LPARAM context)
+{
+    ControlQuery* query = reinterpret_cast<ControlQuery*>(context);
+    if (GetDlgCtrlID(window) == query->id && IsWindowVisible(GetParent(window))) {
+        query->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A control of the window, or of the page it shows (a child dialog): the
+// window's own first, then one whose parent is visible.
+HWND find_control(HWND window, int id)
+{
+    HWND own = GetDlgItem(window, id);
+    if (own)
+        return own;
+    ControlQuery query = {id, NULL};
+    EnumChildWindows(window, match_shown_control, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
 HWND control(const DriverStep& step)
 {
     long id = 0;
@@ -169,7 +196,7 @@ HWND control(const DriverStep& step)
         fail(step, "\"" + step.words[0] + "\" is not a control id");
         return NULL;
     }
-    HWND found = GetDlgItem(current, static_cast<int>(id));
+    HWND found = find_control(current, static_cast<int>(id));
     if (!found)
         fail(step, "the window has no control " + step.words[0]);
     return found;
@@ -234,6 +261,14 @@ bool do_screenshot(const DriverStep& step)
 {
     if (!current || !IsWindow(current))
         return fail(step, "no current window (wait for one first)");
+    // Above every other window (the system's own folder windows among them),
+    // and painted once the program waits for input.
+    // (Through the topmost band: a plain move to the top is not honoured for
+    // another program's window.)
+    SetWindowPos(current, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(current, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (started.process)
+        WaitForInputIdle(started.process, MESSAGE_TIMEOUT_MS);
     RECT rect;
     GetWindowRect(current, &rect);
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
@@ -271,7 +306,14 @@ bool do_start(const DriverStep& step)
 {
     if (started.process)
         return fail(step, "a program was started already");
-    std::string line = command_line_of(step.words);
+    // A program named relative to the current folder is taken from there,
+    // not from the driver's own folder, which the system would search first.
+    std::vector<std::string> words = step.words;
+    char full[MAX_PATH];
+    const DWORD length = GetFullPathNameA(words[0].c_str(), sizeof full, full, NULL);
+    if (length > 0 && length < sizeof full && GetFileAttributesA(full) != INVALID_FILE_ATTRIBUTES)
+        words[0] = full;
+    std::string line = command_line_of(words);
     // The program writes where the driver writes, so a test reads both.
     fflush(stdout);
     STARTUPINFOA startup = {};
@@ -382,6 +424,24 @@ bool run_step(const DriverStep& step)
             return fail(step, "the box says \"" + title + "\": \"" + shown + "\"");
         return true;
     }
+    if (c == "wait-visible" || c == "wait-enabled") {
+        long id = 0;
+        if (!current || !driver_number(step.words[0], &id))
+            return fail(step, "needs a current window and a control id");
+        const bool wanted = step.words[1] != "0";
+        const DWORD limit = wait_limit(step, 2), start = GetTickCount();
+        for (;;) {
+            HWND now = IsWindow(current) ? find_control(current, static_cast<int>(id)) : NULL;
+            const bool state = c == "wait-visible" ? now && IsWindowVisible(now) : now && IsWindowEnabled(now);
+            if (state == wanted)
+                return true;
+            if (GetTickCount() - start >= limit)
+                return fail(step, "control " + step.words[0] + " did not become " +
+                                      (wanted ? "" : "not ") + c.substr(5) + " within " +
+                                      std::to_string(limit) + " ms");
+            Sleep(POLL_MS);
+        }
+    }
     HWND target = control(step);
     if (!target)
         return false;
@@ -402,8 +462,13 @@ bool run_step(const DriverStep& step)
         long index = 0;
         if (!driver_number(step.words[1], &index))
             return fail(step, "\"" + step.words[1] + "\" is not an entry number");
-        SendMessageTimeoutA(target, LB_SETCURSEL, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG,
-                            MESSAGE_TIMEOUT_MS, &result);
+        // A list of several choices takes one more, as a click on it would.
+        if (GetWindowLongPtrA(target, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))
+            SendMessageTimeoutA(target, LB_SETSEL, TRUE, index, SMTO_ABORTIFHUNG, MESSAGE_TIMEOUT_MS,
+                                &result);
+        else
+            SendMessageTimeoutA(target, LB_SETCURSEL, static_cast<WPARAM>(index), 0,
+                                SMTO_ABORTIFHUNG, MESSAGE_TIMEOUT_MS, &result);
         if (static_cast<LRESULT>(result) == LB_ERR)
             return fail(step, "the list has no entry " + step.words[1]);
         notify(target, LBN_SELCHANGE);
@@ -418,6 +483,12 @@ bool run_step(const DriverStep& step)
     if (c == "expect-text") {
         const std::string text = text_of(target);
         return text == step.words[1] ? true : fail(step, "control " + step.words[0] + " reads \"" + text + "\"");
+    }
+    if (c == "expect-text-has") {
+        const std::string text = text_of(target);
+        return text.find(step.words[1]) != std::string::npos
+                   ? true
+                   : fail(step, "control " + step.words[0] + " reads \"" + text.substr(0, 200) + "\"");
     }
     if (c == "expect-visible")
         return expect_flag(step, "visible", IsWindowVisible(target) != 0);
@@ -480,6 +551,11 @@ int main(int argc, char** argv)
                 TerminateProcess(started.process, 255);
             return 1;
         }
+    }
+    // The program's output is the driver's: one left running would hold it open.
+    if (started.process && WaitForSingleObject(started.process, 0) == WAIT_TIMEOUT) {
+        printf("gui_driver: the script ended with the program still running; it is ended\n");
+        TerminateProcess(started.process, 255);
     }
     printf("gui_driver: %zu steps done\n", steps.size());
     return 0;
