@@ -49,7 +49,8 @@ bash "$here/tools/demo/lay_out_demo.sh" "$setup_exe" "$work/demo"
 mkdir -p "$work/demo/screens"
 drive demo "$work/demo" "$here/tools/demo/install_english.steps"
 check "the demo installs through every page" [ "$code" -eq 0 ]
-game=$(dirname "$(grep -l '^Prg=Install Zorbelin 96' $(find "$drive_c" -name UnInst.inf) 2>/dev/null | head -1)")
+logs_with() { find "$drive_c" -name UnInst.inf -exec grep -l "$1" {} + 2>/dev/null; }
+game=$(dirname "$(logs_with '^Prg=Install Zorbelin 96' | head -1)")
 demo_src="$here/examples/demo"
 check "the game's files, expanded" same_bytes "$game/levels.dat" "$demo_src/game/levels.dat"
 check "the game's program" same_bytes "$game/zorbelin.exe" "$demo_src/game/zorbelin.exe"
@@ -57,7 +58,7 @@ check "the sceneries added to the game" test -f "$game/alps.scn" -a -f "$game/co
 check "the sceneries entered in the game's settings" grep -q 'alps' "$game/zorbelin.cfg"
 check "the language written into the game's settings" grep -q '^Language=English' "$game/zorbelin.cfg"
 check "the log records the game's files" grep -q 'levels.dat' "$game/UnInst.inf"
-editor_log=$(grep -l '^Prg=Install Zorbelin Level Editor' $(find "$drive_c" -name UnInst.inf) | head -1)
+editor_log=$(logs_with '^Prg=Install Zorbelin Level Editor' | head -1)
 check "the editor installed with its own log" test -n "$editor_log"
 check "the uninstall entry" [ "$(reg_value 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\UnInstall\Install Zorbelin 96' DisplayName)" = "Zorbelin 96" ]
 check "the install directory remembered" [ -n "$(reg_value 'HKCU\Software\Velmora\Zorbelin 96' InstallDir)" ]
@@ -72,10 +73,9 @@ drive deutsch "$work/demo" 'start setup.exe; wait Setup "Installation..." 30000
   click 15; wait-visible 136 1
   expect-text-has 136 "Beispieldistribution"
   screenshot screens/deutsch_2_information.png
-  click 15; wait-visible 113 1
+  click 15; wait-visible 113 1; sleep 300
   screenshot screens/deutsch_3_actions.png
-  click 15; wait-visible 114 1
-  expect-text 114 "Sie haben nichts installiert!"
+  click 15; wait-text 114 "Sie haben nichts installiert!"
   screenshot screens/deutsch_4_finish.png
   click 1; expect-exit 1 20000'
 check "Deutsch preselected, its readme, nothing chosen: nothing installed" [ "$code" -eq 0 ]
@@ -94,16 +94,17 @@ printf 'tool' > "$work/small/tools/tool.dat"
 found=$(winepath_of "$work/small/found")
 mkdir -p "$work/small/screens"
 drive small "$work/small" "start setup.exe; wait Setup * 30000
-  click 15; wait-visible 113 1; select 113 0; select 113 1; select 113 2; click 15
-  wait-visible 120 1; expect-text 301 \"Start Tool\"
+  click 15; wait-text 110 \"Choose your desired actions below:\"
+  select 113 0; select 113 1; select 113 2; click 15
+  wait-text 301 \"Start Tool\"
   expect-visible 122 0; expect-visible 123 0
   screenshot screens/small_1_start_tool.png
   click 120; wait-visible 112 1 20000; expect-text 112 \"Successfully started\"
-  click 15; wait-visible 120 1; expect-text 301 \"Locate Game\"
+  click 15; wait-text 301 \"Locate Game\"
   type 122 C:\\nowhere\\; expect-enabled 120 0
   type 122 $found; wait-enabled 120 1 5000
   screenshot screens/small_2_locate.png
-  click 120; wait-visible 112 1 20000; click 15; wait-visible 120 1; expect-text 301 \"Copy Game\"
+  click 120; wait-visible 112 1 20000; click 15; wait-text 301 \"Copy Game\"
   type 122 \"C:\\\\Ga*mes\"; wait #32770 * 10000
   expect-box \"\" \"The following characters are not allowed: '*', '/' and '?'!\"; answer 1
   wait Setup * 5000; expect-enabled 120 0

@@ -19,6 +19,7 @@ const CommandShape commands[] = {
     {"sleep", 1, 1},          {"start", 1, 16},         {"expect-exit", 1, 2},
     {"expect-buttons", 1, 1}, {"expect-icon", 1, 1},     {"wait-visible", 2, 3},
     {"wait-enabled", 2, 3},   {"expect-text-has", 2, 2},
+    {"wait-text", 2, 3},
 };
 
 const CommandShape* find_command(const std::string& name)

@@ -424,6 +424,22 @@ bool run_step(const DriverStep& step)
             return fail(step, "the box says \"" + title + "\": \"" + shown + "\"");
         return true;
     }
+    if (c == "wait-text") {
+        long id = 0;
+        if (!current || !driver_number(step.words[0], &id))
+            return fail(step, "needs a current window and a control id");
+        const DWORD limit = wait_limit(step, 2), start = GetTickCount();
+        std::string text;
+        for (;;) {
+            HWND now = IsWindow(current) ? find_control(current, static_cast<int>(id)) : NULL;
+            if (now && (text = text_of(now)) == step.words[1])
+                return true;
+            if (GetTickCount() - start >= limit)
+                return fail(step, "control " + step.words[0] + " still reads \"" + text + "\" after " +
+                                      std::to_string(limit) + " ms");
+            Sleep(POLL_MS);
+        }
+    }
     if (c == "wait-visible" || c == "wait-enabled") {
         long id = 0;
         if (!current || !driver_number(step.words[0], &id))
