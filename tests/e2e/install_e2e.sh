@@ -32,9 +32,12 @@ drive() {
   fi
   code=$?
 }
-reg_value() { # reg_value KEY NAME: the value as the system's registry tool reads it
-  WINE_RUN_TIMEOUT=60 bash "$wine_env" run "$wine_state" reg query "$1" /v "$2" 2>/dev/null |
-    tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"
+reg_value() { # reg_value KEY NAME: the value as the system's registry tool reads it,
+  local view                # in the view of the 32-bit or of the 64-bit program
+  for view in 32 64; do
+    WINE_RUN_TIMEOUT=60 bash "$wine_env" run "$wine_state" reg query "$1" /v "$2" /reg:$view 2>/dev/null |
+      tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"
+  done | head -1
 }
 same_bytes() { cmp -s "$1" "$2"; }
 quit='click 2; wait #32770 "ATTENTION!!!" 10000; answer 6; expect-exit 1 20000'
