@@ -10,6 +10,10 @@
 #include "base/text_buffer.h"
 #include "config/profile_cache.h"
 #include "install/registry.h"
+#include "app/wizard_frame.h"
+#include "pages/actions_page.h"
+#include "pages/finish_page.h"
+#include "pages/information_page.h"
 #include "pages/language_page.h"
 #include "resource_ids.h"
 #include "ui/brushes.h"
@@ -90,6 +94,78 @@ TEST_F(Pages, LanguageListAndPreselection)
     EXPECT_STREQ("Installation...", text);
     GetDlgItemTextA(page, IDC_LANGUAGE_VERSION, text, sizeof text);
     EXPECT_STREQ("V 2.50", text);
+    DestroyWindow(page);
+}
+
+TEST_F(Pages, InformationPageShowsTheReadmeOfTheLanguage)
+{
+    write_text(folder.path("Install.ini"), "[Deutsch]\r\nreadme.txt=liesmich.txt\r\n");
+    write_text(folder.path("readme.txt"), "English readme");
+    write_text(folder.path("liesmich.txt"), std::string(20000, 'x'));
+    char text[SETUP_COPY_BUFFER_SIZE + 16];
+    {
+        HWND page = make_page(IDD_INFORMATION_PAGE, information_page_proc);
+        GetDlgItemTextA(page, IDC_INFORMATION_TEXT, text, sizeof text);
+        EXPECT_STREQ("English readme", text);
+        DestroyWindow(page);
+    }
+    text_copy(setup_state.language, sizeof setup_state.language, "Deutsch");
+    HWND page = make_page(IDD_INFORMATION_PAGE, information_page_proc);
+    EXPECT_EQ(16383, GetDlgItemTextA(page, IDC_INFORMATION_TEXT, text, sizeof text))
+        << "a long readme shows its beginning, always terminated";
+    DestroyWindow(page);
+
+    DeleteFileA(folder.path("liesmich.txt").c_str());
+    ScriptedAnswers answers;
+    page = make_page(IDD_INFORMATION_PAGE, information_page_proc);
+    ASSERT_EQ(1u, answers.shown.size());
+    EXPECT_EQ("Cannot read from file!", answers.shown[0].text);
+    EXPECT_EQ(0, GetDlgItemTextA(page, IDC_INFORMATION_TEXT, text, sizeof text));
+    DestroyWindow(page);
+}
+
+TEST_F(Pages, ActionsPageChoosesInAscendingOrder)
+{
+    write_text(folder.path("Install.ini"),
+               "[Layout]\r\n0=Puzzle\r\n1=Cards\r\n2=Chess\r\n3=Dice\r\n4=Go\r\n");
+    setup_state.product_count = 5;
+    for (int i = 0; i < 5; ++i)
+        setup_state.products[i] = static_cast<BYTE>(i);
+    HWND page = make_page(IDD_ACTIONS_PAGE, actions_page_proc);
+    HWND list = GetDlgItem(page, IDC_PAGE_LIST);
+    EXPECT_EQ("Puzzle|Cards|Chess|Dice|Go", list_entries(list));
+    int next = 2;
+    SendMessageA(page, WM_COMMAND, PAGE_NEXT, reinterpret_cast<LPARAM>(&next));
+    EXPECT_EQ(25, next) << "nothing chosen: the finish page";
+    SendMessageA(list, LB_SETSEL, TRUE, 3);
+    SendMessageA(list, LB_SETSEL, TRUE, 1);
+    next = 2;
+    SendMessageA(page, WM_COMMAND, PAGE_NEXT, reinterpret_cast<LPARAM>(&next));
+    EXPECT_EQ(4, next) << "product 1's install page";
+    ASSERT_EQ(2, setup_state.chosen_count);
+    EXPECT_EQ(1, setup_state.chosen_products[0]);
+    EXPECT_EQ(3, setup_state.chosen_products[1]);
+    EXPECT_TRUE(IsWindowEnabled(list)) << "the list stays open for another choice";
+    DestroyWindow(page);
+}
+
+TEST_F(Pages, FinishPageListsWhatWasInstalled)
+{
+    write_text(folder.path("Install.ini"),
+               "[Layout]\r\n0=Puzzle\r\n1=Cards\r\n2=Chess\r\n"
+               "[Deutsch]\r\nYou have nothing installed!=Sie haben nichts installiert!\r\n");
+    HWND page = make_page(IDD_FINISH_PAGE, finish_page_proc);
+    char text[256];
+    text_copy(setup_state.language, sizeof setup_state.language, "Deutsch");
+    SendMessageA(page, WM_COMMAND, PAGE_SHOWN, 0);
+    GetDlgItemTextA(page, IDC_FINISH_LIST, text, sizeof text);
+    EXPECT_STREQ("Sie haben nichts installiert!", text);
+    setup_state.installed_products[0] = 0;
+    setup_state.installed_products[1] = 2;
+    setup_state.installed_count = 2;
+    SendMessageA(page, WM_COMMAND, PAGE_SHOWN, 0);
+    GetDlgItemTextA(page, IDC_FINISH_LIST, text, sizeof text);
+    EXPECT_STREQ("Puzzle\r\nChess\r\n", text) << "rebuilt on every showing";
     DestroyWindow(page);
 }
 
