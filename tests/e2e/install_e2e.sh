@@ -118,4 +118,42 @@ drive small "$work/small" "start setup.exe; wait Setup * 30000
   $quit"
 check "a program started, a location found, bad paths refused" [ "$code" -eq 0 ]
 
+# A file to copy into a folder that does not exist yet, a disk that never
+# comes (the page is Ready again), Cancel answered No.
+mkdir -p "$work/more/tools" "$work/more/screens"
+cp "$setup_exe" "$work/more/setup.exe"
+printf 'settings' > "$work/more/tools/tool.dat"
+printf '[DISKS]\r\nINFO=0\r\n[Layout]\r\n0=Copy Settings\r\n1=Broken Disk\r\n' > "$work/more/Install.ini"
+printf '[Copy Settings]\r\nPATH=tools\r\nCOM=The settings go onto a floppy disk.\r\nCOPY=tool.dat\r\n' >> "$work/more/Install.ini"
+printf '[Broken Disk]\r\nPATH=tools\r\nINI=broken.ini\r\nAPP=Broken\r\nPM=2\r\n' >> "$work/more/Install.ini"
+printf '[Broken Disk]\r\nDSK=B\r\n[BDISKS]\r\nVersion=100\r\nfree1=10\r\ndisks=1\r\n[BDISK1]\r\nmissing.dat\r\n' > "$work/more/tools/broken.ini"
+target=$(winepath_of "$work/more/new folder/floppy")
+target=${target//\\/\\\\} # written in a quoted word of the driver
+drive more "$work/more" "start setup.exe; wait Setup * 30000
+  click 15; wait-text 110 \"Choose your desired actions below:\"
+  select 113 0; select 113 1; click 15
+  wait-text 301 \"Copy Settings\"; expect-text 120 Copy; expect-text 122 a:\\
+  expect-text 113 \"The settings go onto a floppy disk.\"
+  screenshot screens/more_1_copy_file.png
+  type 122 \"$target\"; wait-enabled 120 1 5000; click 120
+  wait-visible 112 1 20000; click 15; wait-text 301 \"Broken Disk\"
+  click 120; wait #32770 \"Programm Diskette\" 20000; answer 2
+  wait #32770 \"\" 10000; expect-box \"\" \"The installation has been interrupted!\"; answer 1
+  wait Setup * 5000; wait-visible 120 1 5000; expect-enabled 122 1
+  click 2; wait #32770 \"ATTENTION!!!\" 10000; answer 7
+  wait Setup * 5000; expect-visible 120 1
+  $quit"
+check "a file copied into a new folder, a missing disk given up, Cancel answered No" [ "$code" -eq 0 ]
+check "the file is there" test -f "$work/more/new folder/floppy/tool.dat"
+
+# A disk description file without Version: the setup says so and ends.
+mkdir -p "$work/bad/tools"
+cp "$setup_exe" "$work/bad/setup.exe"
+printf '[DISKS]\r\nINFO=0\r\n[Layout]\r\n0=Bad Disk\r\n[Bad Disk]\r\nPATH=tools\r\nINI=bad.ini\r\n' > "$work/bad/Install.ini"
+printf '[Bad Disk]\r\nDSK=X\r\n[XDISKS]\r\nVersion=0\r\nfree1=10\r\n' > "$work/bad/tools/bad.ini"
+drive bad "$work/bad" 'start setup.exe; wait Setup * 30000; click 15
+  wait #32770 Error 10000; expect-box Error "The files on the disk are incomplete! I cannot continue!"
+  answer 1; expect-exit 1 20000'
+check "Version=0: message 1140 and the end" [ "$code" -eq 0 ]
+
 finish_checks
