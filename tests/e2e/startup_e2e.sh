@@ -60,7 +60,7 @@ texts=$'[Languages]\r\nDeutsch\r\n[Deutsch]\r\nWelcome to the Velmora setup!\\r\
 # Leaving the wizard as a user does: "Cancel", then "Yes" to the quit question.
 quit='click 2; wait #32770 "ATTENTION!!!" 10000; answer 6; expect-exit 1 20000'
 # The language list, and the welcome text once Deutsch is chosen.
-deutsch='expect-list 113 "English|Deutsch"; select 113 1; expect-text 112 "Willkommen!"'
+deutsch='expect-list 113 "English|Deutsch"; select 113 1; wait-text 112 "Willkommen!"'
 
 # A plain distribution with its own language-texts file.
 layout "$work/plain"

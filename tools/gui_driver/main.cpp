@@ -462,8 +462,18 @@ bool run_step(const DriverStep& step)
     if (!target)
         return false;
     DWORD_PTR result = 0;
-    if (c == "click" || c == "answer") {
+    if (c == "click") {
         PostMessageA(target, BM_CLICK, 0, 0);
+        return true;
+    }
+    if (c == "answer") {
+        // Answered once the box has gone: a later wait cannot meet it again.
+        HWND box = current;
+        PostMessageA(target, BM_CLICK, 0, 0);
+        for (DWORD start = GetTickCount(); IsWindow(box) && IsWindowVisible(box); Sleep(POLL_MS))
+            if (GetTickCount() - start >= DEFAULT_WAIT_MS)
+                return fail(step, "the box is still open after the answer");
+        current = NULL;
         return true;
     }
     if (c == "type") {
