@@ -60,6 +60,7 @@ bench copy_bench 1800 "Z:${packed//\//\\}"
 bench copy_run_bench 1800
 bench uninstall_bench 1800
 bench progress_bench 600
+bench space_check_bench 300
 
 for tree in $trees; do
   echo "bench: first_window ($tree)"
