@@ -94,11 +94,6 @@ HICON system_icon(unsigned icon)
     }
 }
 
-void add_ex_style(HWND window, LONG_PTR bits)
-{
-    SetWindowLongPtrA(window, GWL_EXSTYLE, GetWindowLongPtrA(window, GWL_EXSTYLE) | bits);
-}
-
 // The text's size in the font of its control: on one line, or wrapped at width.
 SIZE measure_text(HWND control, int width)
 {
@@ -144,7 +139,7 @@ HWND lay_out(HWND dialog, int modeless, int* control_list)
     int icon_size = 32;
     if (icon) {
         SendMessageA(icon_control, WM_SETTEXT, reinterpret_cast<WPARAM>(system_icon(icon)), 0);
-        add_ex_style(icon_control, WS_EX_TRANSPARENT);
+        make_transparent(icon_control);
         RECT client;
         GetClientRect(icon_control, &client);
         icon_size = client.right;
@@ -210,7 +205,7 @@ HWND lay_out(HWND dialog, int modeless, int* control_list)
         SendMessageA(default_button, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
         SendMessageA(dialog, DM_SETDEFID, box.buttons.answers[default_index], 0);
     }
-    add_ex_style(text, WS_EX_TRANSPARENT);
+    make_transparent(text);
     return default_button;
 }
 

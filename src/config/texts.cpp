@@ -131,6 +131,11 @@ unsigned short show_message(int number, const char* argument)
         message_box(setup_state.frame_window, message_text, message_title, flags));
 }
 
+void make_transparent(HWND control)
+{
+    SetWindowLongPtrA(control, GWL_EXSTYLE, GetWindowLongPtrA(control, GWL_EXSTYLE) | WS_EX_TRANSPARENT);
+}
+
 void translate_dialog(HWND dialog, const int* control_ids)
 {
     if (control_ids[0] != 0) {
@@ -144,10 +149,8 @@ void translate_dialog(HWND dialog, const int* control_ids)
             if (!GetClassNameA(control, class_name, sizeof class_name))
                 continue;
             LONG_PTR style = GetWindowLongPtrA(control, GWL_STYLE);
-            if (control_wants_transparency(class_name, static_cast<unsigned long>(style))) {
-                LONG_PTR ex_style = GetWindowLongPtrA(control, GWL_EXSTYLE);
-                SetWindowLongPtrA(control, GWL_EXSTYLE, ex_style | WS_EX_TRANSPARENT);
-            }
+            if (control_wants_transparency(class_name, static_cast<unsigned long>(style)))
+                make_transparent(control);
         }
     }
     SetWindowLongPtrA(dialog, GWL_STYLE, GetWindowLongPtrA(dialog, GWL_STYLE) | WS_CLIPCHILDREN);

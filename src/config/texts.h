@@ -22,5 +22,9 @@ unsigned short show_message(int number, const char* argument);
 // WS_CLIPCHILDREN. An empty list translates nothing.
 void translate_dialog(HWND dialog, const int* control_ids);
 
+// Marks a control WS_EX_TRANSPARENT, as translate_dialog does with the
+// listed static controls: it never erases its own background.
+void make_transparent(HWND control);
+
 // Translates a menu and all its submenus in place.
 void translate_menu(HMENU menu);

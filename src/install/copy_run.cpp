@@ -16,6 +16,7 @@
 #include "install/program_group.h"
 #include "install/progress.h"
 #include "install/registry.h"
+#include "install/statements.h"
 #include "install/uninstall_log.h"
 #include "resource_ids.h"
 
@@ -339,7 +340,7 @@ int copy_run(HWND page, int want_shortcut)
     }
 
     char app[128], disks_section[SETUP_DISK_SET_SIZE + 8];
-    profile_get_string(setup_state.section_name, "APP", "Zorbelin.96", app, sizeof app,
+    profile_get_string(setup_state.section_name, "APP", DEFAULT_APP_NAME, app, sizeof app,
                        setup_state.script_path);
     snprintf(disks_section, sizeof disks_section, "%sDISKS", setup_state.disk_set);
     const int version = profile_get_int(disks_section, "Version", 0, setup_state.disk_file);

@@ -9,6 +9,7 @@
 #include "install/file_entry.h"
 #include "install/file_names.h"
 #include "install/registry.h"
+#include "install/statements.h"
 #include "install/uninstall_log.h"
 
 namespace {
@@ -31,7 +32,7 @@ void let_messages_run(int rounds)
 
 void read_product_names(char* app, char* program, size_t size)
 {
-    profile_get_string(setup_state.section_name, "APP", "Zorbelin.96", app, size,
+    profile_get_string(setup_state.section_name, "APP", DEFAULT_APP_NAME, app, size,
                        setup_state.script_path);
     profile_get_string(setup_state.section_name, "PRG", "Zorbel96.exe", program, size,
                        setup_state.script_path);

@@ -24,7 +24,6 @@ enum {
     ADD_FILES_MAX_NUMBER = 99
 };
 
-const char* const DEFAULT_APP = "Zorbelin.96";
 const char* const VELMORA_KEY = "HKCU\\Software\\Velmora\\";
 
 // A statement of the product section, cut to limit characters.
@@ -138,6 +137,8 @@ int settings_entry_taken(const char* section, int number, const char* settings_f
 
 } // namespace
 
+const char DEFAULT_APP_NAME[] = "Zorbelin.96";
+
 int classify_product(ProductClassification* classification)
 {
     memset(classification, 0, sizeof *classification);
@@ -202,7 +203,7 @@ void propose_install_dir(char* dest, size_t size)
                    windows_dir, dest, size);
     add_trailing_backslash(dest, size);
     char app[30];
-    statement("APP", DEFAULT_APP, app, 29);
+    statement("APP", DEFAULT_APP_NAME, app, 29);
     text_append(dest, size, app);
 
     char destination[SETUP_PATH_SIZE];
@@ -337,7 +338,7 @@ void write_completion_records(int product_number)
 {
     if (setup_state.product_kind & (PRODUCT_COPY_RUN | PRODUCT_ADD_FILES)) {
         char app[30], key[64];
-        statement("APP", DEFAULT_APP, app, 29);
+        statement("APP", DEFAULT_APP_NAME, app, 29);
         join(key, sizeof key, VELMORA_KEY, app);
         reg_set_string(key, "InstallDir", setup_state.install_dir);
     }

@@ -24,6 +24,9 @@ struct ProductClassification {
     int locate_found;       // with PRODUCT_LOCATE: install_dir + FIND exists
 };
 
+// The application name where APP is missing and it names a folder or a key.
+extern const char DEFAULT_APP_NAME[];
+
 // A statement of the product section of setup_state.section_name, cut to
 // limit characters. Returns its length (0: not present).
 int product_statement(const char* key, const char* default_value, char* dest, size_t limit);

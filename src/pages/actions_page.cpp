@@ -12,7 +12,7 @@
 
 namespace {
 
-enum { FINISH_PAGE = 25, FIRST_INSTALL_PAGE = 3, PRODUCT_NAME_SIZE = 100 };
+enum { PRODUCT_NAME_SIZE = 100 };
 
 INT_PTR on_init(HWND page, WPARAM wparam)
 {

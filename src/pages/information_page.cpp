@@ -18,8 +18,7 @@ INT_PTR on_init(HWND page, WPARAM wparam)
 {
     static const int nothing_translated[] = {0}; // the readme is shown as the file holds it
     page_default_proc(page, WM_INITDIALOG, wparam, reinterpret_cast<LPARAM>(nothing_translated));
-    HWND footer = GetDlgItem(page, IDC_PAGE_FOOTER);
-    SetWindowLongPtrA(footer, GWL_EXSTYLE, GetWindowLongPtrA(footer, GWL_EXSTYLE) | WS_EX_TRANSPARENT);
+    make_transparent(GetDlgItem(page, IDC_PAGE_FOOTER));
 
     char path[SETUP_PATH_SIZE + README_NAME_SIZE];
     text_copy(path, sizeof path, setup_state.program_dir);

@@ -25,9 +25,7 @@
 
 namespace {
 
-enum { FINISH_PAGE = 25, FIRST_INSTALL_PAGE = 3, ADD_FILES_STEPS = 60, CAPTION_SIZE = 300 };
-
-const char* const DEFAULT_APP = "Zorbelin.96";
+enum { ADD_FILES_STEPS = 60, CAPTION_SIZE = 300 };
 
 HWND item(HWND page, int id)
 {
@@ -306,7 +304,7 @@ void on_browse(HWND page)
     add_trailing_backslash(directory, sizeof directory);
     if (!(setup_state.product_kind & PRODUCT_LOCATE)) {
         char app[30];
-        product_statement("APP", DEFAULT_APP, app, 29);
+        product_statement("APP", DEFAULT_APP_NAME, app, 29);
         text_append(directory, sizeof directory, app);
     }
     SetDlgItemTextA(page, IDC_INSTALL_PATH, directory);

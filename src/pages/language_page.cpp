@@ -58,8 +58,7 @@ INT_PTR on_init(HWND page, WPARAM wparam)
     static const int controls[] = {IDC_PAGE_TITLE, IDC_LANGUAGE_WELCOME, IDC_PAGE_LIST,
                                    IDC_LANGUAGE_VERSION, 0};
     page_default_proc(page, WM_INITDIALOG, wparam, reinterpret_cast<LPARAM>(controls));
-    HWND footer = GetDlgItem(page, IDC_PAGE_FOOTER);
-    SetWindowLongPtrA(footer, GWL_EXSTYLE, GetWindowLongPtrA(footer, GWL_EXSTYLE) | WS_EX_TRANSPARENT);
+    make_transparent(GetDlgItem(page, IDC_PAGE_FOOTER));
     show_version(page);
     if (!title_font)
         title_font = make_title_font(control_client_height(page, IDC_PAGE_TITLE));

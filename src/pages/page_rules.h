@@ -5,6 +5,10 @@
 #pragma once
 #include <cstddef>
 
+// Indices of the install wizard's page table: the install page of product n
+// is page FIRST_INSTALL_PAGE + n; the finish page is the last.
+enum { FIRST_INSTALL_PAGE = 3, FINISH_PAGE = 25 };
+
 // "V %d.%02d" of a version number times 100: 101 gives "V 1.01".
 void version_text(int version, char* dest, size_t size);
 

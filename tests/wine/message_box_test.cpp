@@ -181,12 +181,7 @@ class MessageBoxDialog : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        setup_state.instance = GetModuleHandleA(NULL);
-        setup_state.windows_version = 4;
-        WNDCLASSA existing;
-        if (!GetClassInfoA(setup_state.instance, SUP_CLASS_NAME, &existing))
-            register_control_class(setup_state.instance);
-        refresh_brushes();
+        prepare_program_look();
     }
 
     void SetUp() override

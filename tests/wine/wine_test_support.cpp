@@ -6,9 +6,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/setup_state.h"
 #include "config/message_box.h"
 #include "install/program_group.h"
 #include "config/payload_format.h"
+#include "ui/brushes.h"
+#include "ui/control_class.h"
 
 namespace {
 
@@ -167,6 +170,16 @@ RealMessageBoxes::RealMessageBoxes() : previous_(message_box_answerer)
 RealMessageBoxes::~RealMessageBoxes()
 {
     message_box_answerer = previous_;
+}
+
+void prepare_program_look()
+{
+    setup_state.instance = GetModuleHandleA(NULL);
+    setup_state.windows_version = 4;
+    WNDCLASSA existing;
+    if (!GetClassInfoA(setup_state.instance, SUP_CLASS_NAME, &existing))
+        register_control_class(setup_state.instance);
+    refresh_brushes();
 }
 
 HWND create_test_window(const char* class_name, WNDPROC procedure, HWND parent, int id,

@@ -68,6 +68,10 @@ private:
     MessageBoxAnswerer previous_;
 };
 
+// The look start-up prepares, for tests that make the program's windows:
+// the instance, a version 4 system, STATICSUP registered once, the brushes.
+void prepare_program_look();
+
 // A hidden window of a class registered for it (once) with procedure; a child
 // control of that id when parent is given, else a popup.
 HWND create_test_window(const char* class_name, WNDPROC procedure, HWND parent = NULL, int id = 0,

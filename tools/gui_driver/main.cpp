@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -122,38 +123,43 @@ DWORD wait_limit(const DriverStep& step, size_t index)
     return DEFAULT_WAIT_MS;
 }
 
+// Asks ready() every POLL_MS until it says yes or limit ms have passed.
+bool poll_until(DWORD limit, const std::function<bool()>& ready)
+{
+    for (DWORD start = GetTickCount();; Sleep(POLL_MS)) {
+        if (ready())
+            return true;
+        if (GetTickCount() - start >= limit)
+            return false;
+    }
+}
+
 bool do_wait(const DriverStep& step)
 {
     WindowQuery query = {step.words[0], step.words[1], NULL};
-    const DWORD limit = wait_limit(step, 2), start = GetTickCount();
-    for (;;) {
-        query.found = NULL;
-        EnumWindows(match_window, reinterpret_cast<LPARAM>(&query));
-        if (query.found) {
-            current = query.found;
-            // Its first paint is done once the program waits for input.
-            if (started.process)
-                WaitForInputIdle(started.process, MESSAGE_TIMEOUT_MS);
-            if (started.process)
-                printf("gui_driver: window \"%s\" %lu ms after start\n", text_of(current).c_str(),
-                       static_cast<unsigned long>(GetTickCount() - started.start_tick));
-            return true;
-        }
-        if (GetTickCount() - start >= limit)
-            return fail(step, "no window of class \"" + step.words[0] + "\" and title \"" +
-                                  step.words[1] + "\" within " + std::to_string(limit) + " ms");
-        Sleep(POLL_MS);
+    const DWORD limit = wait_limit(step, 2);
+    if (!poll_until(limit, [&] {
+            query.found = NULL;
+            EnumWindows(match_window, reinterpret_cast<LPARAM>(&query));
+            return query.found != NULL;
+        }))
+        return fail(step, "no window of class \"" + step.words[0] + "\" and title \"" +
+                              step.words[1] + "\" within " + std::to_string(limit) + " ms");
+    current = query.found;
+    if (started.process) {
+        // Its first paint is done once the program waits for input.
+        WaitForInputIdle(started.process, MESSAGE_TIMEOUT_MS);
+        printf("gui_driver: window \"%s\" %lu ms after start\n", text_of(current).c_str(),
+               static_cast<unsigned long>(GetTickCount() - started.start_tick));
     }
+    return true;
 }
 
 bool do_gone(const DriverStep& step)
 {
-    const DWORD limit = wait_limit(step, 0), start = GetTickCount();
-    while (current && IsWindow(current) && IsWindowVisible(current)) {
-        if (GetTickCount() - start >= limit)
-            return fail(step, "the window is still there after " + std::to_string(limit) + " ms");
-        Sleep(POLL_MS);
-    }
+    const DWORD limit = wait_limit(step, 0);
+    if (!poll_until(limit, [] { return !current || !IsWindow(current) || !IsWindowVisible(current); }))
+        return fail(step, "the window is still there after " + std::to_string(limit) + " ms");
     current = NULL;
     return true;
 }
@@ -376,6 +382,33 @@ std::string button_row()
     return row;
 }
 
+// wait-text ID TEXT [MS], wait-visible|wait-enabled ID 0|1 [MS]: the control
+// (of the window or its shown page) comes to read or be so.
+bool do_wait_for_control(const DriverStep& step)
+{
+    long id = 0;
+    if (!current || !driver_number(step.words[0], &id))
+        return fail(step, "needs a current window and a control id");
+    const std::string& c = step.command;
+    const bool wanted = step.words[1] != "0";
+    const DWORD limit = wait_limit(step, 2);
+    std::string text;
+    const bool met = poll_until(limit, [&] {
+        HWND now = IsWindow(current) ? find_control(current, static_cast<int>(id)) : NULL;
+        if (c == "wait-text")
+            return now && (text = text_of(now)) == step.words[1];
+        const bool state = c == "wait-visible" ? now && IsWindowVisible(now) : now && IsWindowEnabled(now);
+        return state == wanted;
+    });
+    if (met)
+        return true;
+    if (c == "wait-text")
+        return fail(step, "control " + step.words[0] + " still reads \"" + text + "\" after " +
+                              std::to_string(limit) + " ms");
+    return fail(step, "control " + step.words[0] + " did not become " + (wanted ? "" : "not ") +
+                          c.substr(5) + " within " + std::to_string(limit) + " ms");
+}
+
 bool run_step(const DriverStep& step)
 {
     const std::string& c = step.command;
@@ -409,9 +442,8 @@ bool run_step(const DriverStep& step)
             return fail(step, "no current window (wait for one first)");
         // A box still painting shows no icon yet: looked at again, within a bound.
         std::string shown;
-        for (DWORD start = GetTickCount(); GetTickCount() - start < MESSAGE_TIMEOUT_MS; Sleep(POLL_MS))
-            if ((shown = box_icon_name(current)) == step.words[0])
-                return true;
+        if (poll_until(MESSAGE_TIMEOUT_MS, [&] { return (shown = box_icon_name(current)) == step.words[0]; }))
+            return true;
         return fail(step, "the icon is " + shown);
     }
     if (c == "expect-box") {
@@ -424,40 +456,8 @@ bool run_step(const DriverStep& step)
             return fail(step, "the box says \"" + title + "\": \"" + shown + "\"");
         return true;
     }
-    if (c == "wait-text") {
-        long id = 0;
-        if (!current || !driver_number(step.words[0], &id))
-            return fail(step, "needs a current window and a control id");
-        const DWORD limit = wait_limit(step, 2), start = GetTickCount();
-        std::string text;
-        for (;;) {
-            HWND now = IsWindow(current) ? find_control(current, static_cast<int>(id)) : NULL;
-            if (now && (text = text_of(now)) == step.words[1])
-                return true;
-            if (GetTickCount() - start >= limit)
-                return fail(step, "control " + step.words[0] + " still reads \"" + text + "\" after " +
-                                      std::to_string(limit) + " ms");
-            Sleep(POLL_MS);
-        }
-    }
-    if (c == "wait-visible" || c == "wait-enabled") {
-        long id = 0;
-        if (!current || !driver_number(step.words[0], &id))
-            return fail(step, "needs a current window and a control id");
-        const bool wanted = step.words[1] != "0";
-        const DWORD limit = wait_limit(step, 2), start = GetTickCount();
-        for (;;) {
-            HWND now = IsWindow(current) ? find_control(current, static_cast<int>(id)) : NULL;
-            const bool state = c == "wait-visible" ? now && IsWindowVisible(now) : now && IsWindowEnabled(now);
-            if (state == wanted)
-                return true;
-            if (GetTickCount() - start >= limit)
-                return fail(step, "control " + step.words[0] + " did not become " +
-                                      (wanted ? "" : "not ") + c.substr(5) + " within " +
-                                      std::to_string(limit) + " ms");
-            Sleep(POLL_MS);
-        }
-    }
+    if (c == "wait-text" || c == "wait-visible" || c == "wait-enabled")
+        return do_wait_for_control(step);
     HWND target = control(step);
     if (!target)
         return false;
@@ -470,9 +470,8 @@ bool run_step(const DriverStep& step)
         // Answered once the box has gone: a later wait cannot meet it again.
         HWND box = current;
         PostMessageA(target, BM_CLICK, 0, 0);
-        for (DWORD start = GetTickCount(); IsWindow(box) && IsWindowVisible(box); Sleep(POLL_MS))
-            if (GetTickCount() - start >= DEFAULT_WAIT_MS)
-                return fail(step, "the box is still open after the answer");
+        if (!poll_until(DEFAULT_WAIT_MS, [box] { return !IsWindow(box) || !IsWindowVisible(box); }))
+            return fail(step, "the box is still open after the answer");
         current = NULL;
         return true;
     }
